@@ -1,54 +1,12 @@
 #include "controls/ImageString.h"
 
 #include "controls/AttributeValues.h"
+#include "controls/QuotedItems.h"
 
 #include <algorithm>
 
 namespace MarkupUI {
 namespace {
-
-bool IsBlank(QChar c)
-{
-    return c.unicode() > 0 && c.unicode() <= u' ';
-}
-
-// Reads one key='value' item starting at position; false when malformed.
-bool ReadItem(QStringView text, qsizetype& position, QString& key, QString& value)
-{
-    qsizetype i = position;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    const qsizetype keyStart = i;
-    while (i < text.size() && text[i] != u'=' && !IsBlank(text[i])) {
-        ++i;
-    }
-    key = text.mid(keyStart, i - keyStart).toString();
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    if (i >= text.size() || text[i] != u'=') {
-        return false;
-    }
-    ++i;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    if (i >= text.size() || text[i] != u'\'') {
-        return false;
-    }
-    ++i;
-    const qsizetype valueStart = i;
-    while (i < text.size() && text[i] != u'\'') {
-        ++i;
-    }
-    if (i >= text.size()) {
-        return false;
-    }
-    value = text.mid(valueStart, i - valueStart).toString();
-    position = i + 1;
-    return true;
-}
 
 uint32_t ParseMask(QStringView value)
 {
@@ -80,7 +38,7 @@ std::vector<ImageDrawItem> ParseImageString(QStringView text)
     QString key;
     QString value;
     while (position < text.size()) {
-        if (!ReadItem(text, position, key, value)) {
+        if (!QuotedItems::ReadItem(text, position, key, value)) {
             break;
         }
         if (!value.isEmpty()) {
@@ -113,12 +71,8 @@ std::vector<ImageDrawItem> ParseImageString(QStringView text)
                 current.yTiled = AttributeValues::ParseBool(value);
             }
         }
-        // Items are separated by exactly one space.
-        if (position < text.size()) {
-            if (text[position] != u' ') {
-                break;
-            }
-            ++position;
+        if (!QuotedItems::SkipSeparator(text, position)) {
+            break;
         }
     }
     if (!current.file.isEmpty()) {

@@ -26,12 +26,19 @@ ResourceZipSlot& ResourceZip()
 
 QFont TFontInfo::ToQFont() const
 {
-    QFont font(faceName);
-    font.setPixelSize(size > 0 ? size : 12);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    font.setItalic(italic);
-    return font;
+    return platform::ToQFont(ToDescription());
+}
+
+platform::FontDescription TFontInfo::ToDescription() const
+{
+    platform::FontDescription description;
+    description.SetFaceName(faceName);
+    description.charSet = platform::kCharSetDefault;
+    description.height = size > 0 ? -size : 0;
+    description.weight = bold ? platform::kFontWeightBold : platform::kFontWeightDontCare;
+    description.underline = underline;
+    description.italic = italic;
+    return description;
 }
 
 CPaintManagerUI::CPaintManagerUI()

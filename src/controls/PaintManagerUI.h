@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controls/ControlEvent.h"
+#include "platform/FontDescription.h"
 #include "platform/Geometry.h"
+#include "platform/TextMeasure.h"
 
 #include <QFont>
 #include <QString>
@@ -25,6 +27,9 @@ struct TFontInfo
     bool italic = false;
 
     QFont ToQFont() const;
+    // As a font description: character height, weight 700 or "don't care",
+    // the default character set.
+    platform::FontDescription ToDescription() const;
     friend bool operator==(const TFontInfo& a, const TFontInfo& b)
     {
         return a.faceName == b.faceName && a.size == b.size && a.bold == b.bold &&
@@ -67,6 +72,10 @@ public:
 
     // Fonts: the default one and the template's own table.
     const TFontInfo& GetDefaultFontInfo() const { return m_defaultFont; }
+    platform::FontDescription GetDefaultFontDescription() const { return m_defaultFont.ToDescription(); }
+    // The context text is measured with; always present, so fitting text
+    // to its box gives the same result with or without a window.
+    const platform::TextMeasure* GetPaintDC() const { return &m_paintDC; }
     void SetDefaultFont(const QString& face, int size, bool bold, bool underline, bool italic);
     int GetCustomFontCount() const { return static_cast<int>(m_fonts.size()); }
     // The font at index, or the default font for an index outside the table.
@@ -116,6 +125,7 @@ private:
     bool m_updateNeeded = false;
     bool m_usedVirtualWnd = false;
     TFontInfo m_defaultFont;
+    platform::TextMeasure m_paintDC;
     std::vector<TFontInfo> m_fonts;
     std::map<QString, QString> m_defaultAttributes;
     CControlUI* m_root = nullptr;

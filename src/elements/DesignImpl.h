@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/ControlUI.h"
+
+namespace MarkupUI {
+
+// Base of every design element on the form: floating from the start, placed
+// by its offset and size inside the form, and repainting a little more than
+// its own rectangle so the design view's selection handles go with it.
+class CDesignImpl : public CControlUI
+{
+public:
+    CDesignImpl();
+
+    void SetPos(platform::Rect rc) override;
+    void Invalidate() override;
+
+    // The size the element's content is drawn at; the fixed size unless a
+    // text element limits it.
+    virtual platform::Size GetDisplaySize();
+
+protected:
+    // Passes a rectangle in form coordinates to the paint manager, moved by
+    // the view's ruler offset and grown by the handle size.
+    void InvalidateInView(const platform::Rect& rect);
+};
+
+} // namespace MarkupUI

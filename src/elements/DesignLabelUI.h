@@ -1,0 +1,63 @@
+#pragma once
+
+#include "elements/DesignImpl.h"
+#include "platform/FontDescription.h"
+
+#include <QFont>
+
+#include <cstdint>
+#include <optional>
+
+namespace MarkupUI {
+
+// Base of the text-bearing elements: the font, the text style (DrawText
+// flags), the number length, and the fitting of the font to the box.
+class CDesignLabelUI : public CDesignImpl
+{
+public:
+    CDesignLabelUI();
+
+    QString GetClass() const override;
+    void* GetInterface(const QString& name) override;
+
+    void SetText(const QString& text) override;
+    void SetPos(platform::Rect rc) override;
+    void DoInit() override;
+    void SetAttribute(const QString& name, const QString& value) override;
+
+    // Number elements: digits shown. Every text element: the per-character
+    // size limit of GetDisplaySize.
+    virtual void SetNumLength(int32_t length);
+    int32_t GetNumLength() const { return m_numLength; }
+
+    // The fixed size, scaled down so that one of numLength character cells
+    // is at most 64 by 64 printer dots: the printer's glyph limit.
+    platform::Size GetDisplaySize() override;
+
+    uint32_t GetTextStyle() const { return m_textStyle; }
+    void SetTextStyle(uint32_t style) { m_textStyle = style; }
+
+    const platform::FontDescription& GetFontDescription() const { return m_fontDescription; }
+    // Replaces the description and makes the element's own font from it.
+    void SetFontDescription(const platform::FontDescription& description);
+    // Whether the element has its own font; without one it draws with the
+    // paint manager's default font.
+    bool HasOwnFont() const { return m_font.has_value(); }
+    // The font the text is drawn and measured with.
+    QFont GetDrawingFont() const;
+
+    // Makes the font height follow the box: the text fills the display
+    // height, or its width when the text is relatively wide; never below 10.
+    void AutoFitFont();
+
+protected:
+    platform::Size DisplaySizeForCells(int32_t cells) const;
+
+private:
+    uint32_t m_textStyle;
+    std::optional<QFont> m_font;
+    platform::FontDescription m_fontDescription;
+    int32_t m_numLength = 4;
+};
+
+} // namespace MarkupUI
