@@ -394,7 +394,7 @@ CMarkupNode CMarkupNode::GetChild() const
                      : CMarkupNode();
 }
 
-CMarkupNode CMarkupNode::GetChild(QStringView name) const
+CMarkupNode CMarkupNode::GetChild(const QString& name) const
 {
     for (CMarkupNode child = GetChild(); child.IsValid(); child = child.GetSibling()) {
         if (child.GetName() == name) {
@@ -435,7 +435,7 @@ QString CMarkupNode::GetAttributeValue(int index) const
     return m_owner->m_elements[static_cast<size_t>(m_index)].attributes[static_cast<size_t>(index)].second;
 }
 
-bool CMarkupNode::GetAttributeValue(QStringView name, QString* value) const
+bool CMarkupNode::GetAttributeValue(const QString& name, QString* value) const
 {
     for (int i = 0; i < GetAttributeCount(); ++i) {
         if (GetAttributeName(i) == name) {
@@ -446,14 +446,14 @@ bool CMarkupNode::GetAttributeValue(QStringView name, QString* value) const
     return false;
 }
 
-QString CMarkupNode::GetAttributeValue(QStringView name) const
+QString CMarkupNode::GetAttributeValue(const QString& name) const
 {
     QString value;
     GetAttributeValue(name, &value);
     return value;
 }
 
-bool CMarkupNode::HasAttribute(QStringView name) const
+bool CMarkupNode::HasAttribute(const QString& name) const
 {
     QString ignored;
     return GetAttributeValue(name, &ignored);

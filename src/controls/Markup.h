@@ -23,7 +23,7 @@ public:
     CMarkupNode GetParent() const;
     CMarkupNode GetSibling() const;
     CMarkupNode GetChild() const;
-    CMarkupNode GetChild(QStringView name) const;
+    CMarkupNode GetChild(const QString& name) const;
     bool HasSiblings() const { return GetSibling().IsValid(); }
     bool HasChildren() const { return GetChild().IsValid(); }
 
@@ -32,13 +32,13 @@ public:
     QString GetValue() const;
 
     bool HasAttributes() const { return GetAttributeCount() > 0; }
-    bool HasAttribute(QStringView name) const;
+    bool HasAttribute(const QString& name) const;
     int GetAttributeCount() const;
     QString GetAttributeName(int index) const;
     QString GetAttributeValue(int index) const;
     // Empty when the element has no attribute of that name.
-    QString GetAttributeValue(QStringView name) const;
-    bool GetAttributeValue(QStringView name, QString* value) const;
+    QString GetAttributeValue(const QString& name) const;
+    bool GetAttributeValue(const QString& name, QString* value) const;
 
 private:
     friend class CMarkup;
