@@ -275,7 +275,8 @@ private:
         m_pos += 2; // "</"
         const QStringView name = ReadName();
         SkipSpace();
-        if (name != m_markup.m_elements[static_cast<size_t>(current)].name || AtEnd() || m_text[m_pos] != '>') {
+        if (name != m_markup.m_elements[static_cast<size_t>(current)].name || AtEnd() ||
+            m_text[m_pos] != '>') {
             return m_markup.Fail(QStringLiteral("Unmatched closing tag"), Rest());
         }
         ++m_pos;
@@ -416,7 +417,8 @@ QString CMarkupNode::GetValue() const
 
 int CMarkupNode::GetAttributeCount() const
 {
-    return IsValid() ? static_cast<int>(m_owner->m_elements[static_cast<size_t>(m_index)].attributes.size()) : 0;
+    return IsValid() ? static_cast<int>(m_owner->m_elements[static_cast<size_t>(m_index)].attributes.size())
+                     : 0;
 }
 
 QString CMarkupNode::GetAttributeName(int index) const

@@ -12,14 +12,14 @@ namespace document {
 enum ZipResult : int
 {
     ZipOk = 0,
-    ZipNoFile = 0x200,         // a source file is missing or cannot be read
-    ZipReadFailed = 0x400,     // a source file could not be read to its end
-    ZipBadName = 0x800,        // an empty entry name
+    ZipNoFile = 0x200,     // a source file is missing or cannot be read
+    ZipReadFailed = 0x400, // a source file could not be read to its end
+    ZipBadName = 0x800,    // an empty entry name
     ZipNoMemory = 0x1000,
-    ZipTooLarge = 0x10000,     // beyond what a plain ZIP can record
+    ZipTooLarge = 0x10000, // beyond what a plain ZIP can record
     ZipDeflateFailed = 0x20000,
-    ZipFinished = 0x40000,     // adding to an archive already finished
-    ZipCopyFailed = 0x80000,   // the archive could not be rebuilt
+    ZipFinished = 0x40000,   // adding to an archive already finished
+    ZipCopyFailed = 0x80000, // the archive could not be rebuilt
 };
 
 // Little-endian field access shared by the writer and the reader.

@@ -139,7 +139,8 @@ bool ZipReader::ParseDirectory()
         if (next > centralEnd || nameLength == 0) {
             return false;
         }
-        entry.name = DecodeName(data.sliced(at + kCentralHeaderSize, nameLength), entry.flags & kFlagUtf8Name);
+        entry.name =
+            DecodeName(data.sliced(at + kCentralHeaderSize, nameLength), entry.flags & kFlagUtf8Name);
         entry.name.replace('\\', '/');
         entry.isDirectory = entry.name.endsWith('/');
         m_entries.push_back(std::move(entry));
@@ -214,7 +215,8 @@ std::optional<QByteArray> ZipReader::ReadEntry(const QString& name) const
     return Unpack(index);
 }
 
-std::optional<QByteArray> ZipReader::ReadEntryLimited(const QString& name, qint64 maxBytes, QString* whyNot) const
+std::optional<QByteArray> ZipReader::ReadEntryLimited(const QString& name, qint64 maxBytes,
+                                                      QString* whyNot) const
 {
     const int index = Find(name);
     std::optional<QByteArray> contents;

@@ -102,8 +102,9 @@ int ZipWriter::AddEntry(const QString& name, QByteArrayView contents, bool direc
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     entry.flags = kFlagDataDescriptor | (ascii ? 0 : kFlagUtf8Name);
     entry.method = directory || IsStoredByName(name) ? kMethodStored : kMethodDeflated;
-    entry.crc = static_cast<uint32_t>(
-        crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(contents.data()), static_cast<uInt>(contents.size())));
+    entry.crc =
+        static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(contents.data()),
+                                    static_cast<uInt>(contents.size())));
     entry.size = static_cast<uint32_t>(contents.size());
     entry.externalAttributes = directory ? kDosDirectoryAttribute : kDosArchiveAttribute;
     entry.localOffset = static_cast<uint32_t>(m_buffer.size());

@@ -117,9 +117,9 @@ bool InitLogging(const LoggingSettings& settings)
         keywords::file_name = directory / "morra_%Y-%m-%d_%N.log",
         keywords::rotation_size = settings.rotationSize,
         keywords::time_based_rotation = sinks::file::rotation_at_time_point(0, 0, 0));
-    backend->set_file_collector(sinks::file::make_collector(keywords::target = directory,
-                                                            keywords::max_size = settings.maxKeptSize,
-                                                            keywords::min_free_space = settings.minFreeSpace));
+    backend->set_file_collector(
+        sinks::file::make_collector(keywords::target = directory, keywords::max_size = settings.maxKeptSize,
+                                    keywords::min_free_space = settings.minFreeSpace));
     // The counter continues after the highest file already in the folder.
     backend->scan_for_files(sinks::file::scan_matching, true);
     backend->auto_flush(true);
@@ -129,15 +129,16 @@ bool InitLogging(const LoggingSettings& settings)
     sink->set_formatter(
         expr::stream
         << "[" << expr::format_date_time<boost::posix_time::ptime>("TimeStamp", "%H:%M:%S") << "]"
-        << expr::if_(expr::has_attr<attrs::timer::value_type>("Uptime"))
-               [expr::stream << " [" << expr::format_date_time<attrs::timer::value_type>("Uptime", "%O:%M:%S")
-                             << "]"]
-        << expr::if_(expr::has_attr<attrs::named_scope::value_type>("Scope"))
-               [expr::stream << "["
-                             << expr::format_named_scope("Scope", keywords::format = "%n",
-                                                         keywords::delimiter = "->",
-                                                         keywords::iteration = expr::forward)
-                             << "]"]
+        << expr::if_(expr::has_attr<attrs::timer::value_type>(
+               "Uptime"))[expr::stream
+                          << " [" << expr::format_date_time<attrs::timer::value_type>("Uptime", "%O:%M:%S")
+                          << "]"]
+        << expr::if_(expr::has_attr<attrs::named_scope::value_type>(
+               "Scope"))[expr::stream << "["
+                                      << expr::format_named_scope("Scope", keywords::format = "%n",
+                                                                  keywords::delimiter = "->",
+                                                                  keywords::iteration = expr::forward)
+                                      << "]"]
         << "<" << severityKeyword << ">" << expr::smessage);
 
     logging::core::get()->add_sink(sink);

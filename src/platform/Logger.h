@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include <boost/log/sources/global_logger_storage.hpp>
 #include <boost/log/sources/record_ostream.hpp>
 #include <boost/log/sources/severity_logger.hpp>
-#include <boost/log/sources/global_logger_storage.hpp>
 
 #include <cstdint>
 #include <filesystem>

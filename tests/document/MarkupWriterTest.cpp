@@ -1,5 +1,5 @@
-#include "controls/Markup.h"
 #include "document/MarkupWriter.h"
+#include "controls/Markup.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,8 @@ TEST(MarkupWriterTest, EveryValueIsDoubleQuotedAndReadsBackUnchanged)
 {
     QByteArray printed;
     EXPECT_EQ(RoundTrip("Say \"next\" & 'wait'", &printed), "Say \"next\" & 'wait'");
-    EXPECT_TRUE(printed.contains("text=\"Say &quot;next&quot; &amp; &apos;wait&apos;\"")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("text=\"Say &quot;next&quot; &amp; &apos;wait&apos;\""))
+        << printed.toStdString();
 
     EXPECT_EQ(RoundTrip("a<b>c"), "a<b>c");
     EXPECT_EQ(RoundTrip(QString::fromUtf8("请稍候 №5")), QString::fromUtf8("请稍候 №5"));

@@ -1,5 +1,5 @@
-#include "controls/PaintManagerUI.h"
 #include "document/TemplateArchive.h"
+#include "controls/PaintManagerUI.h"
 #include "document/ZipWriter.h"
 #include "platform/Logger.h"
 
@@ -28,10 +28,11 @@ public:
     CapturedLog()
     {
         m_sink = boost::make_shared<Sink>();
-        m_sink->locked_backend()->add_stream(boost::shared_ptr<std::ostream>(&m_stream, [](std::ostream*) {}));
+        m_sink->locked_backend()->add_stream(
+            boost::shared_ptr<std::ostream>(&m_stream, [](std::ostream*) {}));
         m_sink->set_formatter(boost::log::expressions::stream
-                              << "<" << boost::log::expressions::attr<platform::SeverityLevel>("Severity") << ">"
-                              << boost::log::expressions::smessage << "\n");
+                              << "<" << boost::log::expressions::attr<platform::SeverityLevel>("Severity")
+                              << ">" << boost::log::expressions::smessage << "\n");
         boost::log::core::get()->add_sink(m_sink);
     }
     ~CapturedLog() { boost::log::core::get()->remove_sink(m_sink); }

@@ -55,20 +55,25 @@ std::vector<std::pair<Header, Header>> CentralAndLocalHeaders(const QByteArray& 
         EXPECT_EQ(Get32(zip, at), 0x02014b50u);
         EXPECT_EQ(Get16(zip, at + 4), 0x0B17) << "version made by";
         EXPECT_EQ(Get16(zip, at + 6), 20) << "version needed";
-        Header central{Get16(zip, at + 8), Get16(zip, at + 10), Get16(zip, at + 28), Get16(zip, at + 30), {}, {}};
+        Header central{
+            Get16(zip, at + 8), Get16(zip, at + 10), Get16(zip, at + 28), Get16(zip, at + 30), {}, {}};
         central.name = zip.mid(at + 46, central.nameLength);
         central.extra = zip.mid(at + 46 + central.nameLength, central.extraLength);
         const qsizetype local = Get32(zip, at + 42);
         EXPECT_EQ(Get32(zip, local), 0x04034b50u);
         EXPECT_EQ(Get16(zip, local + 4), 20);
         EXPECT_EQ(Get32(zip, local + 14), 0u) << "sizes follow in the data descriptor";
-        Header localHeader{Get16(zip, local + 6), Get16(zip, local + 8), Get16(zip, local + 26),
-                           Get16(zip, local + 28), {}, {}};
+        Header localHeader{Get16(zip, local + 6),
+                           Get16(zip, local + 8),
+                           Get16(zip, local + 26),
+                           Get16(zip, local + 28),
+                           {},
+                           {}};
         localHeader.name = zip.mid(local + 30, localHeader.nameLength);
         localHeader.extra = zip.mid(local + 30 + localHeader.nameLength, localHeader.extraLength);
         // The descriptor sits right after the packed data.
-        const qsizetype descriptor = local + 30 + localHeader.nameLength + localHeader.extraLength +
-                                     Get32(zip, at + 20);
+        const qsizetype descriptor =
+            local + 30 + localHeader.nameLength + localHeader.extraLength + Get32(zip, at + 20);
         EXPECT_EQ(Get32(zip, descriptor), 0x08074b50u);
         EXPECT_EQ(Get32(zip, descriptor + 4), Get32(zip, at + 16)) << "crc";
         EXPECT_EQ(Get32(zip, descriptor + 12), Get32(zip, at + 24)) << "size";
@@ -238,11 +243,12 @@ TEST_F(ExternalToolsTest, UnzipTestsEveryEntry)
 
 TEST_F(ExternalToolsTest, PythonZipfileReadsNamesAndContents)
 {
-    const QString script = "import sys, zipfile\n"
-                           "z = zipfile.ZipFile(sys.argv[1])\n"
-                           "assert z.testzip() is None\n"
-                           "for i in z.infolist():\n"
-                           "    print(i.filename, i.compress_type, i.is_dir(), len(z.read(i)), i.date_time)\n";
+    const QString script =
+        "import sys, zipfile\n"
+        "z = zipfile.ZipFile(sys.argv[1])\n"
+        "assert z.testzip() is None\n"
+        "for i in z.infolist():\n"
+        "    print(i.filename, i.compress_type, i.is_dir(), len(z.read(i)), i.date_time)\n";
     int code = 0;
     const QByteArray output = Run("python3", {"-c", script, m_path}, &code);
     ASSERT_EQ(code, 0) << output.toStdString();
@@ -260,7 +266,8 @@ TEST_F(ExternalToolsTest, BsdtarListsAndExtracts)
     const QByteArray listing = Run("bsdtar", {"-tf", m_path}, &code);
     EXPECT_EQ(code, 0) << listing.toStdString();
     EXPECT_EQ(QString::fromUtf8(listing).split('\n', Qt::SkipEmptyParts),
-              QStringList({"logo.png", "old/backup.GZ", "pictures/", QString::fromUtf8("图片/标志.bmp"), "skin.xml"}));
+              QStringList({"logo.png", "old/backup.GZ", "pictures/", QString::fromUtf8("图片/标志.bmp"),
+                           "skin.xml"}));
     const QByteArray skin = Run("bsdtar", {"-xOf", m_path, "skin.xml"}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(skin, Compressible(5000));

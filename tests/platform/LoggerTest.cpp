@@ -26,10 +26,7 @@ protected:
         return settings;
     }
 
-    QStringList LogFiles() const
-    {
-        return QDir(m_dir.path()).entryList({"*.log"}, QDir::Files, QDir::Name);
-    }
+    QStringList LogFiles() const { return QDir(m_dir.path()).entryList({"*.log"}, QDir::Files, QDir::Name); }
 
     QByteArray ReadAll() const
     {
@@ -48,8 +45,8 @@ protected:
 TEST_F(LoggerTest, SeverityNamesAndNumbersOutsideTheTable)
 {
     std::ostringstream out;
-    out << platform::Info << ' ' << platform::Notice << ' ' << platform::Debug << ' ' << platform::Warning << ' '
-        << platform::Error << ' ' << platform::Fatal << ' ' << static_cast<platform::SeverityLevel>(9);
+    out << platform::Info << ' ' << platform::Notice << ' ' << platform::Debug << ' ' << platform::Warning
+        << ' ' << platform::Error << ' ' << platform::Fatal << ' ' << static_cast<platform::SeverityLevel>(9);
     EXPECT_EQ(out.str(), "Info Notice Debug Warning Error Fatal 9");
 }
 
