@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -35,12 +36,21 @@ protected:
     }
 
     // Fills the node's buffer so the next write has to wait for the printer.
+    // The terminal layer moves data on behind our back, so fill until a pass
+    // after a pause takes nothing more.
     void fill_node()
     {
         const std::vector<char> chunk(4096, 'x');
-        while (::write(port.native_handle(), chunk.data(), chunk.size()) > 0) {
+        for (bool took_more = true; took_more;) {
+            took_more = false;
+            for (std::size_t size = chunk.size(); size > 0; size /= 2) {
+                while (::write(port.native_handle(), chunk.data(), size) > 0) {
+                    took_more = true;
+                }
+                ASSERT_TRUE(errno == EAGAIN || errno == EWOULDBLOCK);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
-        ASSERT_TRUE(errno == EAGAIN || errno == EWOULDBLOCK);
     }
 
     boost::asio::io_context context;
