@@ -1,0 +1,57 @@
+// ticket-cli: the designer's document, rendering and device code for
+// scripts and for technicians deploying templates, without a display.
+#include "CliCommand.h"
+
+#include "platform/Logger.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+const cli::CliCommand kCommands[] = {
+    {"dump", "dump TEMPLATE.vt [--json]", "print the form's settings and every element", cli::RunDump},
+    {"new", "new OUT.vt [--paper 58|80]", "write a new, empty template", cli::RunNew},
+    {"save", "save IN.vt OUT.vt", "open a template and save it under another name", cli::RunSave},
+};
+
+void PrintHelp()
+{
+    cli::PrintOut(cli::Tr("usage: ticket-cli COMMAND [ARGUMENTS]"));
+    cli::PrintOut(QString());
+    for (const cli::CliCommand& command : kCommands) {
+        cli::PrintOut(QStringLiteral("  %1\n      %2")
+                          .arg(QString::fromUtf8(command.usage), cli::Tr(command.summary)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts and images need a GUI application, but never a display.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("morra"));
+    QCoreApplication::setApplicationName(QStringLiteral("ticket-cli"));
+    platform::InitLogging();
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help") {
+        PrintHelp();
+        return args.isEmpty() ? cli::kExitUsage : cli::kExitOk;
+    }
+    const QString name = args.takeFirst();
+    for (const cli::CliCommand& command : kCommands) {
+        if (name == QLatin1String(command.name)) {
+            return command.run(args);
+        }
+    }
+    cli::PrintError(cli::Tr("ticket-cli: unknown command %1").arg(name));
+    PrintHelp();
+    return cli::kExitUsage;
+}
