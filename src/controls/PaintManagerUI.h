@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ControlEvent.h"
+#include "controls/ImageCache.h"
 #include "platform/FontDescription.h"
 #include "platform/Geometry.h"
 #include "platform/TextMeasure.h"
@@ -84,6 +85,13 @@ public:
     int AddFont(const QString& face, int size, bool bold, bool underline, bool italic);
     void RemoveAllFonts() { m_fonts.clear(); }
 
+    // A decoded image of the resource archive, kept until the archive
+    // changes; null when it is missing or cannot be decoded.
+    std::shared_ptr<const QImage> GetImage(const QString& name, std::optional<uint32_t> mask = std::nullopt)
+    {
+        return m_images.Get(name, mask);
+    }
+
     // Default attribute lists by class name ("TextEdit" ...).
     void AddDefaultAttributeList(const QString& className, const QString& list);
     QString GetDefaultAttributeList(const QString& className) const;
@@ -131,6 +139,7 @@ private:
     CControlUI* m_root = nullptr;
     CControlUI* m_focus = nullptr;
     std::vector<NotifyListener> m_notifiers;
+    ImageCache m_images;
 };
 
 } // namespace MarkupUI

@@ -1,0 +1,110 @@
+#include "controls/ImageCache.h"
+
+#include "controls/ImageDecoder.h"
+#include "controls/PaintManagerUI.h"
+#include "controls/ResourceArchive.h"
+#include "platform/Logger.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace MarkupUI {
+
+namespace {
+
+constexpr int64_t kNoMask = -1;
+
+std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
+{
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = mask & 0xFFFFFFu;
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x) {
+            if ((line[x] & 0xFFFFFFu) == key) {
+                line[x] = 0;
+            }
+        }
+    }
+    return std::make_shared<const QImage>(masked.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+std::optional<QByteArray> ReadImageFile(const QString& path, qint64 maxBytes, QString* whyNot)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *whyNot = QStringLiteral("Could not find file");
+        return std::nullopt;
+    }
+    if (info.size() > maxBytes) {
+        *whyNot = QStringLiteral("File too large");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *whyNot = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
+        *whyNot = QStringLiteral("File too large");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+void ImageCache::Clear()
+{
+    m_images.clear();
+}
+
+std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional<uint32_t> mask)
+{
+    if (name.isEmpty()) {
+        return nullptr;
+    }
+    const std::shared_ptr<const ResourceArchive> archive = CPaintManagerUI::GetResourceZip();
+    if (archive.get() != m_archiveAddress || (archive && m_archive.expired())) {
+        m_images.clear();
+        m_archive = archive;
+        m_archiveAddress = archive.get();
+    }
+    const auto key = std::make_pair(name, mask ? int64_t(*mask & 0xFFFFFFu) : kNoMask);
+    const auto found = m_images.find(key);
+    if (found != m_images.end()) {
+        return found->second;
+    }
+    std::shared_ptr<const QImage> image;
+    if (mask) {
+        if (const std::shared_ptr<const QImage> plain = Get(name)) {
+            image = Masked(*plain, *mask);
+        }
+    } else {
+        image = Load(name, archive.get());
+    }
+    m_images.emplace(key, image);
+    return image;
+}
+
+std::shared_ptr<const QImage> ImageCache::Load(const QString& name, const ResourceArchive* archive) const
+{
+    const ImageLimits limits;
+    QString whyNot;
+    std::optional<QByteArray> bytes = archive != nullptr
+                                          ? archive->ReadEntryLimited(name, limits.maxEncodedBytes, &whyNot)
+                                          : ReadImageFile(name, limits.maxEncodedBytes, &whyNot);
+    std::optional<QImage> image;
+    if (bytes) {
+        image = DecodeImage(*bytes, &whyNot, limits);
+    }
+    if (!image) {
+        TICKET_LOG(platform::Warning) << "Could not load image " << platform::Utf8(name) << ": "
+                                      << platform::Utf8(whyNot);
+        return nullptr;
+    }
+    return std::make_shared<const QImage>(std::move(*image));
+}
+
+} // namespace MarkupUI

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace MarkupUI {
+
+class ResourceArchive;
+
+// Decoded images by name, read from the process-wide resource archive (or,
+// when no archive is set, from a file). Failures are remembered too, so a
+// missing picture is looked for once, not on every repaint. Switching to
+// another archive empties the cache. UI thread only.
+class ImageCache
+{
+public:
+    // The image, with every pixel of the mask's colour made transparent
+    // when a mask is given; null when it cannot be read or decoded.
+    std::shared_ptr<const QImage> Get(const QString& name, std::optional<uint32_t> mask = std::nullopt);
+    void Clear();
+
+private:
+    std::shared_ptr<const QImage> Load(const QString& name, const ResourceArchive* archive) const;
+
+    std::weak_ptr<const ResourceArchive> m_archive;
+    const ResourceArchive* m_archiveAddress = nullptr;
+    std::map<std::pair<QString, int64_t>, std::shared_ptr<const QImage>> m_images;
+};
+
+} // namespace MarkupUI
