@@ -1,6 +1,6 @@
 #include "platform/AreaStretch.h"
 
-#include "PixelTestSupport.h"
+#include "support/PixelTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/DrawTextFlags.h"
 #include "platform/DrawingContext.h"
 
-#include "PixelTestSupport.h"
+#include "support/PixelTestSupport.h"
 
 #include <QFont>
 #include <gtest/gtest.h>
