@@ -48,8 +48,8 @@ void CControlUI::PaintBkColor(DrawingContext& dc)
             const int32_t middle = static_cast<int32_t>((int64_t(m_pos.top) + m_pos.bottom) / 2);
             dc.FillVerticalGradient(Rect{m_pos.left, m_pos.top, m_pos.right, middle}, OpaqueColor(m_bkColor),
                                     OpaqueColor(m_bkColor2), kHalfGradientSteps);
-            dc.FillVerticalGradient(Rect{m_pos.left, middle, m_pos.right, m_pos.bottom}, OpaqueColor(m_bkColor2),
-                                    OpaqueColor(m_bkColor3), kHalfGradientSteps);
+            dc.FillVerticalGradient(Rect{m_pos.left, middle, m_pos.right, m_pos.bottom},
+                                    OpaqueColor(m_bkColor2), OpaqueColor(m_bkColor3), kHalfGradientSteps);
         } else {
             dc.FillVerticalGradient(m_pos, OpaqueColor(m_bkColor), OpaqueColor(m_bkColor2), kGradientSteps);
         }

@@ -3,6 +3,7 @@
 #include "controls/ImageDecoder.h"
 #include "controls/PaintManagerUI.h"
 #include "controls/ResourceArchive.h"
+#include "platform/AreaStretch.h"
 #include "platform/Logger.h"
 
 #include <QFile>
@@ -13,6 +14,9 @@ namespace MarkupUI {
 namespace {
 
 constexpr int64_t kNoMask = -1;
+// Enough for every picture piece of a crowded ticket; beyond it the cache
+// starts over rather than growing without bound.
+constexpr std::size_t kMaxStretchedImages = 256;
 
 std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
 {
@@ -58,6 +62,36 @@ std::optional<QByteArray> ReadImageFile(const QString& path, qint64 maxBytes, QS
 void ImageCache::Clear()
 {
     m_images.clear();
+    m_stretched.clear();
+}
+
+QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const platform::Rect& source,
+                             platform::Size size, const platform::Rect& part)
+{
+    if (!image) {
+        return QImage();
+    }
+    const StretchKey key{static_cast<int64_t>(reinterpret_cast<uintptr_t>(image.get())),
+                         source.left,
+                         source.top,
+                         source.right,
+                         source.bottom,
+                         size.cx,
+                         size.cy,
+                         part.left,
+                         part.top,
+                         part.right,
+                         part.bottom};
+    const auto found = m_stretched.find(key);
+    if (found != m_stretched.end()) {
+        return found->second.image;
+    }
+    QImage stretched = platform::StretchAreaAveraged(*image, source, size, part);
+    if (m_stretched.size() >= kMaxStretchedImages) {
+        m_stretched.clear();
+    }
+    m_stretched.emplace(key, StretchedImage{image, stretched});
+    return stretched;
 }
 
 std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional<uint32_t> mask)
@@ -67,7 +101,7 @@ std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional
     }
     const std::shared_ptr<const ResourceArchive> archive = CPaintManagerUI::GetResourceZip();
     if (archive.get() != m_archiveAddress || (archive && m_archive.expired())) {
-        m_images.clear();
+        Clear();
         m_archive = archive;
         m_archiveAddress = archive.get();
     }
@@ -100,8 +134,8 @@ std::shared_ptr<const QImage> ImageCache::Load(const QString& name, const Resour
         image = DecodeImage(*bytes, &whyNot, limits);
     }
     if (!image) {
-        TICKET_LOG(platform::Warning) << "Could not load image " << platform::Utf8(name) << ": "
-                                      << platform::Utf8(whyNot);
+        TICKET_LOG(platform::Warning)
+            << "Could not load image " << platform::Utf8(name) << ": " << platform::Utf8(whyNot);
         return nullptr;
     }
     return std::make_shared<const QImage>(std::move(*image));

@@ -59,7 +59,8 @@ std::optional<QImage> DecodeImage(const QByteArray& bytes, QString* whyNot, cons
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(data, length, &width, &height, &channels, 4), stbi_image_free);
     if (!pixels) {
-        Explain(whyNot, QStringLiteral("Could not decode image: %1").arg(QString::fromUtf8(stbi_failure_reason())));
+        Explain(whyNot,
+                QStringLiteral("Could not decode image: %1").arg(QString::fromUtf8(stbi_failure_reason())));
         return std::nullopt;
     }
     QImage image(width, height, QImage::Format_RGBA8888);

@@ -1,7 +1,6 @@
 #include "controls/ImageStringDrawing.h"
 
 #include "controls/PaintManagerUI.h"
-#include "platform/AreaStretch.h"
 
 #include <algorithm>
 
@@ -25,7 +24,8 @@ int32_t Height(const Rect& r)
 
 // Draws the source part of the image stretched over dest, computing only the
 // pixels inside visible.
-void DrawStretched(platform::DrawingContext& dc, const QImage& image, const Rect& source, const Rect& dest,
+void DrawStretched(platform::DrawingContext& dc, CPaintManagerUI& manager,
+                   const std::shared_ptr<const QImage>& image, const Rect& source, const Rect& dest,
                    const Rect& visible, int opacity)
 {
     const Rect shown = platform::Intersect(dest, visible);
@@ -35,19 +35,20 @@ void DrawStretched(platform::DrawingContext& dc, const QImage& image, const Rect
     if (source.Width() == dest.Width() && source.Height() == dest.Height()) {
         const Rect part{source.left + (shown.left - dest.left), source.top + (shown.top - dest.top),
                         source.left + (shown.right - dest.left), source.top + (shown.bottom - dest.top)};
-        dc.DrawImage(Point{shown.left, shown.top}, image, part, opacity);
+        dc.DrawImage(Point{shown.left, shown.top}, *image, part, opacity);
         return;
     }
     const Rect part{shown.left - dest.left, shown.top - dest.top, shown.right - dest.left,
                     shown.bottom - dest.top};
-    const QImage stretched = platform::StretchAreaAveraged(image, source, Size{Width(dest), Height(dest)}, part);
+    const QImage stretched = manager.GetStretchedImage(image, source, Size{Width(dest), Height(dest)}, part);
     dc.DrawImage(Point{shown.left, shown.top}, stretched, opacity);
 }
 
 // Repeats the source part over dest, each tile `tile` in size; only tiles
 // meeting visible are drawn, so a tiny tile over a large area costs no more
 // than the visible pixels.
-void DrawTiled(platform::DrawingContext& dc, const QImage& image, const Rect& source, const Rect& dest, Size tile,
+void DrawTiled(platform::DrawingContext& dc, CPaintManagerUI& manager,
+               const std::shared_ptr<const QImage>& image, const Rect& source, const Rect& dest, Size tile,
                const Rect& visible, int opacity)
 {
     const Rect shown = platform::Intersect(dest, visible);
@@ -60,9 +61,9 @@ void DrawTiled(platform::DrawingContext& dc, const QImage& image, const Rect& so
     const int64_t firstY = dest.top + (int64_t(shown.top) - dest.top) / tile.cy * tile.cy;
     for (int64_t y = firstY; y < shown.bottom; y += tile.cy) {
         for (int64_t x = firstX; x < shown.right; x += tile.cx) {
-            const Rect cell{static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(x + tile.cx),
-                            static_cast<int32_t>(y + tile.cy)};
-            DrawStretched(dc, image, source, cell, shown, opacity);
+            const Rect cell{static_cast<int32_t>(x), static_cast<int32_t>(y),
+                            static_cast<int32_t>(x + tile.cx), static_cast<int32_t>(y + tile.cy)};
+            DrawStretched(dc, manager, image, source, cell, shown, opacity);
         }
     }
 }
@@ -112,10 +113,11 @@ bool DrawImageItem(platform::DrawingContext& dc, CPaintManagerUI& manager, const
                 continue;
             }
             if (centre && (item.xTiled || item.yTiled)) {
-                const Size tile{item.xTiled ? Width(from) : Width(to), item.yTiled ? Height(from) : Height(to)};
-                DrawTiled(dc, *image, from, to, tile, visible, opacity);
+                const Size tile{item.xTiled ? Width(from) : Width(to),
+                                item.yTiled ? Height(from) : Height(to)};
+                DrawTiled(dc, manager, image, from, to, tile, visible, opacity);
             } else {
-                DrawStretched(dc, *image, from, to, visible, opacity);
+                DrawStretched(dc, manager, image, from, to, visible, opacity);
             }
         }
     }

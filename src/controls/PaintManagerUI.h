@@ -93,6 +93,12 @@ public:
     {
         return m_images.Get(name, mask);
     }
+    // An image stretched by area averaging, cached with the images.
+    QImage GetStretchedImage(const std::shared_ptr<const QImage>& image, const platform::Rect& source,
+                             platform::Size size, const platform::Rect& part)
+    {
+        return m_images.Stretched(image, source, size, part);
+    }
 
     // Default attribute lists by class name ("TextEdit" ...).
     void AddDefaultAttributeList(const QString& className, const QString& list);

@@ -72,7 +72,7 @@ private:
         uint32_t style = 0;
         platform::Size display;
         platform::Rect part;
-        QImage image;
+        QImage image; // white made transparent
     };
     TextImage m_textImage;
 };

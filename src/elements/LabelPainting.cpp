@@ -33,7 +33,8 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
     if (shown.IsEmpty()) {
         return;
     }
-    const Rect part{shown.left - box.left, shown.top - box.top, shown.right - box.left, shown.bottom - box.top};
+    const Rect part{shown.left - box.left, shown.top - box.top, shown.right - box.left,
+                    shown.bottom - box.top};
 
     TextImage& cached = m_textImage;
     if (cached.image.isNull() || cached.text != m_text || cached.style != m_textStyle ||
@@ -52,10 +53,13 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
             textDc.DrawText(Rect{0, 0, extent.cx, extent.cy}, m_text, font, Qt::black,
                             m_textStyle | platform::DT_NOPREFIX);
         }
-        cached = TextImage{m_text, font, m_textStyle, display, part,
-                           platform::StretchAreaAveraged(text, Rect{0, 0, extent.cx, extent.cy}, display, part)};
+        const QImage stretched =
+            platform::StretchAreaAveraged(text, Rect{0, 0, extent.cx, extent.cy}, display, part);
+        cached = TextImage{m_text, font, m_textStyle, display, part, platform::KeyOutWhite(stretched)};
     }
-    dc.DrawWhiteKeyed(platform::Point{shown.left, shown.top}, cached.image);
+    // Kept with white already transparent: the same pixels as drawing the
+    // stretched text white-keyed.
+    dc.DrawImage(platform::Point{shown.left, shown.top}, cached.image);
 }
 
 } // namespace MarkupUI

@@ -24,7 +24,8 @@ struct AxisWeights
 // Destination pixel d covers [d * srcLen, (d + 1) * srcLen) and source pixel s
 // covers [s * dstLen, (s + 1) * dstLen) on a common scale, so every overlap
 // is an exact integer.
-AxisWeights ComputeWeights(int32_t srcStart, int32_t srcLen, int32_t dstLen, int32_t partStart, int32_t partEnd)
+AxisWeights ComputeWeights(int32_t srcStart, int32_t srcLen, int32_t dstLen, int32_t partStart,
+                           int32_t partEnd)
 {
     AxisWeights weights;
     weights.total = srcLen;
@@ -84,7 +85,8 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     const int32_t rowTo = rows.taps.back().source + 1;
     const auto partW = static_cast<int32_t>(part.Width());
     const auto partH = static_cast<int32_t>(part.Height());
-    std::vector<uint32_t> horizontal(static_cast<std::size_t>(partW) * static_cast<std::size_t>(rowTo - rowFrom));
+    std::vector<uint32_t> horizontal(static_cast<std::size_t>(partW) *
+                                     static_cast<std::size_t>(rowTo - rowFrom));
     for (int32_t y = rowFrom; y < rowTo; ++y) {
         const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
         uint32_t* out = &horizontal[static_cast<std::size_t>(y - rowFrom) * static_cast<std::size_t>(partW)];

@@ -25,8 +25,8 @@ QRect ToQRect(const Rect& rect)
 
 Rect Deflated(const Rect& rect, int by)
 {
-    return Rect{SaturatingAdd(rect.left, by), SaturatingAdd(rect.top, by), SaturatingAdd(rect.right, -int64_t(by)),
-                SaturatingAdd(rect.bottom, -int64_t(by))};
+    return Rect{SaturatingAdd(rect.left, by), SaturatingAdd(rect.top, by),
+                SaturatingAdd(rect.right, -int64_t(by)), SaturatingAdd(rect.bottom, -int64_t(by))};
 }
 
 Qt::PenStyle ToQtPenStyle(int32_t style)
@@ -215,7 +215,8 @@ void DrawingContext::DrawLine(Point from, Point to, int width, QColor color, int
             Fill(Rect{std::min(from.x, to.x), top, std::max(from.x, to.x), SaturatingAdd(top, width)}, color);
         } else {
             const int32_t left = SaturatingAdd(from.x, -int64_t(before));
-            Fill(Rect{left, std::min(from.y, to.y), SaturatingAdd(left, width), std::max(from.y, to.y)}, color);
+            Fill(Rect{left, std::min(from.y, to.y), SaturatingAdd(left, width), std::max(from.y, to.y)},
+                 color);
         }
         return;
     }
@@ -283,7 +284,8 @@ void DrawingContext::DrawText(const Rect& rect, const QString& text, const QFont
     }
     const QString shown =
         (flags & DT_END_ELLIPSIS) != 0
-            ? ElideLines(text, font, m_target, static_cast<int>(std::min<int64_t>(rect.Width(), INT32_MAX)), flags)
+            ? ElideLines(text, font, m_target, static_cast<int>(std::min<int64_t>(rect.Width(), INT32_MAX)),
+                         flags)
             : text;
     ClipScope scope(*this);
     IntersectClip(rect);
@@ -319,19 +321,25 @@ void DrawingContext::DrawImage(Point at, const QImage& image, const Rect& source
     m_painter.setOpacity(1.0);
 }
 
-void DrawingContext::DrawWhiteKeyed(Point at, const QImage& image)
+QImage KeyOutWhite(const QImage& image)
 {
-    if (image.isNull()) {
-        return;
-    }
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < keyed.height(); ++y) {
+    const int width = keyed.width();
+    const int height = keyed.height();
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             line[x] = (line[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (line[x] | 0xFF000000u);
         }
     }
-    m_painter.drawImage(QPoint(at.x, at.y), keyed);
+    return keyed;
+}
+
+void DrawingContext::DrawWhiteKeyed(Point at, const QImage& image)
+{
+    if (!image.isNull()) {
+        m_painter.drawImage(QPoint(at.x, at.y), KeyOutWhite(image));
+    }
 }
 
 void DrawingContext::CopyImage(Point at, const QImage& image)

@@ -106,6 +106,10 @@ private:
     DrawingContext& m_dc;
 };
 
+// The image with pure white (0xFFFFFF) made fully transparent and every other
+// pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
+QImage KeyOutWhite(const QImage& image);
+
 // 0xAARRGGBB as stored in templates, alpha dropped.
 QColor OpaqueColor(uint32_t argb);
 // 0xAARRGGBB with its alpha.

@@ -129,14 +129,16 @@ TEST_F(ImageStrings, CornersKeepTheirSizeEdgesStretchAndHoleLeavesTheCentre)
     EXPECT_EQ(CountColour(image, image.rect(), kRed), 28 * 18);
     EXPECT_EQ(CountColour(image, image.rect(), kBlue), 2 * 28 + 2 * 18);
 
-    const QImage hole = Draw(QStringLiteral("file='nine.png' corner='1,1,1,1' hole='true'"), Rect{0, 0, 30, 20});
+    const QImage hole =
+        Draw(QStringLiteral("file='nine.png' corner='1,1,1,1' hole='true'"), Rect{0, 0, 30, 20});
     EXPECT_EQ(CountColour(hole, hole.rect(), kRed), 0);
     EXPECT_EQ(Rgb(hole, 15, 10), 0xFFFFFFu);
 }
 
 TEST_F(ImageStrings, TiledCentreRepeatsAtSourceSize)
 {
-    const QImage image = Draw(QStringLiteral("file='halves.png' xtiled='true' ytiled='true'"), Rect{0, 0, 9, 3});
+    const QImage image =
+        Draw(QStringLiteral("file='halves.png' xtiled='true' ytiled='true'"), Rect{0, 0, 9, 3});
     for (int x = 0; x < 9; ++x) {
         EXPECT_EQ(Rgb(image, x, 1), x % 2 == 0 ? kRed : kBlue) << x;
     }
@@ -161,11 +163,13 @@ TEST_F(ImageStrings, MaskAndFadeMakeImagesTransparent)
 TEST_F(ImageStrings, ASecondFileDrawsWhatWasCollectedAndKeepsItsParameters)
 {
     const QImage image =
-        Draw(QStringLiteral("file='red.png' dest='0,0,10,10' file='blue.png' source='0,0,1,1'"), Rect{0, 0, 40, 40});
+        Draw(QStringLiteral("file='red.png' dest='0,0,10,10' file='blue.png' source='0,0,1,1'"),
+             Rect{0, 0, 40, 40});
     EXPECT_EQ(CountColour(image, image.rect(), kBlue), 100) << "blue drawn over red with red's dest";
     EXPECT_EQ(InkBox(image), QRect(0, 0, 10, 10));
 
-    const QImage two = Draw(QStringLiteral("file='red.png' file='blue.png' dest='20,0,30,10'"), Rect{0, 0, 40, 40});
+    const QImage two =
+        Draw(QStringLiteral("file='red.png' file='blue.png' dest='20,0,30,10'"), Rect{0, 0, 40, 40});
     EXPECT_EQ(Rgb(two, 5, 30), kRed);
     EXPECT_EQ(Rgb(two, 25, 5), kBlue);
 }

@@ -154,7 +154,8 @@ TEST_F(PaintedForm, TextFillsItsDisplaySizeFromTheTopLeftCorner)
     CControlUI* number = Add(kElementQueuingNum, 20, 300, 250, 100);
     const QRect numberInk = InkBox(Paint());
     ASSERT_FALSE(numberInk.isNull());
-    EXPECT_TRUE(QRect(20, 300, 202, 80).contains(numberInk)) << numberInk.right() << "," << numberInk.bottom();
+    EXPECT_TRUE(QRect(20, 300, 202, 80).contains(numberInk))
+        << numberInk.right() << "," << numberInk.bottom();
     EXPECT_GT(numberInk.right(), 20 + 202 - 30);
     EXPECT_EQ(number->GetText().size(), 4);
 }
@@ -218,6 +219,11 @@ TEST_F(PaintedForm, PartialRepaintsMatchTheWholePageAndTouchNothingElse)
     EXPECT_GT(CountOther(partial, area, kGreen), 0);
     EXPECT_EQ(CountOther(partial, partial.rect(), kGreen), CountOther(partial, area, kGreen));
     EXPECT_EQ(Paint(), whole) << "repainting gives the same pixels";
+    text->SetText(QStringLiteral("Queue 43"));
+    EXPECT_NE(Paint(), whole) << "a changed text is drawn anew";
+    text->SetText(QStringLiteral("Queue 42"));
+    text->SetAttribute("font", "name='Arial' height='-40' bold='true'");
+    EXPECT_NE(Paint(), whole) << "so is a changed font";
 }
 
 TEST_F(PaintedForm, HiddenElementsAreNotPainted)

@@ -1,5 +1,5 @@
-#include "platform/DrawTextFlags.h"
 #include "platform/DrawingContext.h"
+#include "platform/DrawTextFlags.h"
 
 #include "support/PixelTestSupport.h"
 

@@ -64,8 +64,8 @@ int RunRender(const QStringList& arguments)
     QStringList args = arguments;
     QString output;
     QString modeName = QStringLiteral("design");
-    if (!TakeOption(args, QStringLiteral("-o"), &output) || !TakeOption(args, QStringLiteral("--mode"), &modeName) ||
-        !RejectUnknownOptions(args, usage)) {
+    if (!TakeOption(args, QStringLiteral("-o"), &output) ||
+        !TakeOption(args, QStringLiteral("--mode"), &modeName) || !RejectUnknownOptions(args, usage)) {
         return kExitUsage;
     }
     RenderMode mode = RenderMode::Design;
