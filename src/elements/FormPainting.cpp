@@ -28,16 +28,21 @@ void CFormUI::PaintPage(DrawingContext& dc, const Rect& paint, bool staticOnly)
         return;
     }
     // Elements draw on a copy of the printable area only, so nothing they
-    // draw can reach the margins, whatever they do.
+    // draw can reach the margins, whatever they do. Only the part that can
+    // change is copied: inside the target, its clip and the paint rectangle.
     const Rect printable{m_margins.left, m_margins.top, static_cast<int32_t>(m_margins.left + width),
                          static_cast<int32_t>(m_margins.top + height)};
-    QImage page = dc.CopyArea(printable);
+    const Rect area = platform::Intersect(platform::Intersect(printable, dc.ClipBox()), paint);
+    if (area.IsEmpty()) {
+        return;
+    }
+    QImage page = dc.CopyArea(area);
     if (page.isNull()) {
         return;
     }
     {
         DrawingContext pageDc(page);
-        pageDc.SetOrigin(platform::Point{-printable.left, -printable.top});
+        pageDc.SetOrigin(platform::Point{-area.left, -area.top});
         pageDc.IntersectClip(platform::Intersect(paint, m_pos));
         CControlUI::DoPaint(pageDc, paint);
         for (const ControlPtr& item : m_items) {
@@ -55,7 +60,7 @@ void CFormUI::PaintPage(DrawingContext& dc, const Rect& paint, bool staticOnly)
             }
         }
     }
-    dc.CopyImage(platform::Point{printable.left, printable.top}, page);
+    dc.CopyImage(platform::Point{area.left, area.top}, page);
 }
 
 } // namespace MarkupUI

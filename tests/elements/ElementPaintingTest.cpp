@@ -42,7 +42,7 @@ protected:
     QImage Paint(bool staticOnly = false, QRgb background = kWhite, Rect paint = Rect{0, 0, 290, 500})
     {
         QImage image(290, 500, QImage::Format_ARGB32_Premultiplied);
-        image.fill(background);
+        image.fill(QColor::fromRgb(background));
         platform::DrawingContext dc(image);
         if (staticOnly) {
             page.form->DoPaintStatic(dc, paint);
@@ -224,6 +224,23 @@ TEST_F(PaintedForm, PartialRepaintsMatchTheWholePageAndTouchNothingElse)
     text->SetText(QStringLiteral("Queue 42"));
     text->SetAttribute("font", "name='Arial' height='-40' bold='true'");
     EXPECT_NE(Paint(), whole) << "so is a changed font";
+}
+
+TEST_F(PaintedForm, ASmallerTargetWithAnOriginGetsTheSamePixels)
+{
+    CControlUI* text = Add(kElementText, 20, 20, 250, 60);
+    text->SetText(QStringLiteral("Queue 42"));
+    Add(kElementCircle, 100, 150, 100, 100);
+    const QImage whole = Paint();
+    // A view scrolled to (90, 140), with its page origin 20 units in.
+    QImage view = WhiteImage(120, 100);
+    {
+        platform::DrawingContext dc(view);
+        dc.SetOrigin(platform::Point{20 - 90, 20 - 140});
+        page.form->DoPaint(dc, Rect{0, 0, 290, 500});
+    }
+    EXPECT_EQ(view.copy(20, 20, 100, 80), whole.copy(90, 140, 100, 80));
+    EXPECT_EQ(CountOther(view, QRect(0, 0, 120, 20)), 0);
 }
 
 TEST_F(PaintedForm, HiddenElementsAreNotPainted)
