@@ -12,7 +12,7 @@ using platform::Size;
 namespace {
 // A text image beyond this many pixels is not drawn: no ticket needs it and
 // a hostile template must not exhaust memory.
-constexpr int64_t kMaxTextImagePixels = 16LL * 1024 * 1024;
+constexpr int64_t kMaxTextImagePixels = 4LL * 1024 * 1024;
 } // namespace
 
 void CDesignLabelUI::PaintText(platform::DrawingContext& dc)

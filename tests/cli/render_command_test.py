@@ -157,6 +157,16 @@ class RenderCommand(unittest.TestCase):
         self.assertIn("cannot write", result.stderr)
         self.assertFalse(os.path.exists(out))
 
+    def test_a_page_no_ticket_could_have_is_refused(self):
+        wide = self.path("wide.vt")
+        with zipfile.ZipFile(wide, "w") as archive:
+            archive.writestr("skin.xml", '<Window><Form width="100000" height="580" model="58" /></Window>')
+        out = self.path("wide.png")
+        result = run("render", wide, "-o", out)
+        self.assertEqual(result.returncode, 2)
+        self.assertIn("cannot be rendered", result.stderr)
+        self.assertFalse(os.path.exists(out))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -243,6 +243,33 @@ TEST_F(PaintedForm, ASmallerTargetWithAnOriginGetsTheSamePixels)
     EXPECT_EQ(CountOther(view, QRect(0, 0, 120, 20)), 0);
 }
 
+TEST_F(PaintedForm, ExtremeGeometryFromAFileStaysOnThePage)
+{
+    constexpr int kHuge = 2147483647;
+    auto place = [&](int kind, int x, int y) {
+        ControlPtr element = CreateElement(kind, Rect{0, 0, 10, 10});
+        page.form->Add(element.get());
+        element->SetFixedXY(platform::Size{x, y});
+        element->SetFixedWidth(kHuge);
+        element->SetFixedHeight(kHuge);
+        return element.get();
+    };
+    place(kElementRectangle, -2000000000, 100)->SetAttribute("bordersize", "2147483647");
+    place(kElementCircle, -1000000000, -1000000000)->SetAttribute("bordersize", "7");
+    place(kElementHorizontalLine, 10, 490)->SetAttribute("bordersize", "2147483647");
+    place(kElementText, 2000000000, 2000000000)->SetText(QStringLiteral("far away"));
+    CControlUI* text = place(kElementText, 0, 0);
+    text->SetText(QStringLiteral("everywhere"));
+    text->SetAttribute("font", "name='Arial' height='-30000'");
+    place(kElementPicture, 0, 0)
+        ->SetAttribute("bkimage", "file='x.png' corner='-5,99999999,3,3' xtiled='true'");
+    page.form->SetPos(page.form->GetPos());
+
+    const QImage image = Paint();
+    EXPECT_EQ(image.size(), QSize(290, 500));
+    EXPECT_GT(CountOther(image, QRect(0, 100, 290, 400)), 0) << "the huge rectangle's stroke covers the page";
+}
+
 TEST_F(PaintedForm, HiddenElementsAreNotPainted)
 {
     CControlUI* rect = Add(kElementRectangle, 20, 20, 50, 50);

@@ -15,7 +15,7 @@ namespace {
 
 // A page larger than this is no ticket; refusing it keeps a hostile
 // template from exhausting memory.
-constexpr qint64 kMaxPagePixels = 64LL * 1024 * 1024;
+constexpr qint64 kMaxPagePixels = 16LL * 1024 * 1024;
 
 enum class RenderMode
 {
