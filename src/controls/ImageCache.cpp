@@ -6,9 +6,6 @@
 #include "platform/AreaStretch.h"
 #include "platform/Logger.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace MarkupUI {
 
 namespace {
@@ -31,30 +28,6 @@ std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
         }
     }
     return std::make_shared<const QImage>(masked.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-}
-
-std::optional<QByteArray> ReadImageFile(const QString& path, qint64 maxBytes, QString* whyNot)
-{
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *whyNot = QStringLiteral("Could not find file");
-        return std::nullopt;
-    }
-    if (info.size() > maxBytes) {
-        *whyNot = QStringLiteral("File too large");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *whyNot = file.errorString();
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes) {
-        *whyNot = QStringLiteral("File too large");
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 } // namespace
@@ -126,9 +99,14 @@ std::shared_ptr<const QImage> ImageCache::Load(const QString& name, const Resour
 {
     const ImageLimits limits;
     QString whyNot;
-    std::optional<QByteArray> bytes = archive != nullptr
-                                          ? archive->ReadEntryLimited(name, limits.maxEncodedBytes, &whyNot)
-                                          : ReadImageFile(name, limits.maxEncodedBytes, &whyNot);
+    // Images come only from the template's archive: a template naming a
+    // path must not make the designer read files of the computer.
+    std::optional<QByteArray> bytes;
+    if (archive != nullptr) {
+        bytes = archive->ReadEntryLimited(name, limits.maxEncodedBytes, &whyNot);
+    } else {
+        whyNot = QStringLiteral("No template archive");
+    }
     std::optional<QImage> image;
     if (bytes) {
         image = DecodeImage(*bytes, &whyNot, limits);

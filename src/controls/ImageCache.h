@@ -15,8 +15,8 @@ namespace MarkupUI {
 
 class ResourceArchive;
 
-// Decoded images by name, read from the process-wide resource archive (or,
-// when no archive is set, from a file). Failures are remembered too, so a
+// Decoded images by name, read from the process-wide resource archive and
+// nowhere else. Failures are remembered too, so a
 // missing picture is looked for once, not on every repaint. Switching to
 // another archive empties the cache. UI thread only.
 class ImageCache

@@ -8,6 +8,7 @@
 #include "support/PixelTestSupport.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -194,6 +195,21 @@ TEST_F(ImageStrings, SwitchingTheArchiveForgetsCachedImages)
     replaced->entries["red.png"] = SolidPng(1, 1, kGreen);
     CPaintManagerUI::SetResourceZip(replaced, QStringLiteral("membuffer"));
     EXPECT_EQ(Rgb(Draw(QStringLiteral("red.png"), Rect{0, 0, 5, 5}), 2, 2), kGreen);
+}
+
+TEST_F(ImageStrings, LocalFilesNamedByATemplateAreNeverRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("local.png"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(SolidPng(2, 2, kRed));
+    file.close();
+    EXPECT_EQ(CountOther(Draw(path, Rect{0, 0, 10, 10}), QRect(0, 0, 60, 60)), 0);
+    CPaintManagerUI::SetResourceZip(nullptr, QString());
+    EXPECT_EQ(CountOther(Draw(path, Rect{0, 0, 10, 10}), QRect(0, 0, 60, 60)), 0)
+        << "not even without an archive";
+    EXPECT_FALSE(drawn);
 }
 
 TEST(ImageDecoder, RefusesDataThatIsNoImageOrTooLarge)
