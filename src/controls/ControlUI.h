@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+namespace platform {
+class DrawingContext;
+}
+
 namespace MarkupUI {
 
 class CPaintManagerUI;
@@ -124,6 +128,23 @@ public:
     virtual void DoEvent(TEventUI& event);
     virtual void SetAttribute(const QString& name, const QString& value);
     virtual platform::Size EstimateSize(platform::Size available);
+
+    // Painting, in form coordinates. DoPaint draws everything; DoPaintStatic
+    // only what the template fixes, for the printer's page image (nothing
+    // here: the printer knows no plain controls).
+    virtual void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint);
+    // The paint steps when paint meets the position: background colour and
+    // image, status image, text, border.
+    virtual void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint);
+    virtual void PaintBkColor(platform::DrawingContext& dc);
+    virtual void PaintBkImage(platform::DrawingContext& dc);
+    virtual void PaintStatusImage(platform::DrawingContext& dc);
+    virtual void PaintText(platform::DrawingContext& dc);
+    virtual void PaintBorder(platform::DrawingContext& dc);
+    virtual void DoPostPaint(platform::DrawingContext& dc, const platform::Rect& paint);
+    // Draws an image string over the position; false when an image of it
+    // could not be read (the string is kept all the same).
+    bool DrawImage(platform::DrawingContext& dc, const QString& imageString);
 
     // Applies name="value" pairs separated by one space, in order; stops
     // silently at the first pair that does not follow that form.

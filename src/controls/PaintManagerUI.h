@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ControlEvent.h"
+#include "controls/ImageCache.h"
 #include "platform/FontDescription.h"
 #include "platform/Geometry.h"
 #include "platform/TextMeasure.h"
@@ -86,6 +87,19 @@ public:
     int AddFont(const QString& face, int size, bool bold, bool underline, bool italic);
     void RemoveAllFonts() { m_fonts.clear(); }
 
+    // A decoded image of the resource archive, kept until the archive
+    // changes; null when it is missing or cannot be decoded.
+    std::shared_ptr<const QImage> GetImage(const QString& name, std::optional<uint32_t> mask = std::nullopt)
+    {
+        return m_images.Get(name, mask);
+    }
+    // An image stretched by area averaging, cached with the images.
+    QImage GetStretchedImage(const std::shared_ptr<const QImage>& image, const platform::Rect& source,
+                             platform::Size size, const platform::Rect& part)
+    {
+        return m_images.Stretched(image, source, size, part);
+    }
+
     // Default attribute lists by class name ("TextEdit" ...).
     void AddDefaultAttributeList(const QString& className, const QString& list);
     QString GetDefaultAttributeList(const QString& className) const;
@@ -134,6 +148,7 @@ private:
     CControlUI* m_root = nullptr;
     CControlUI* m_focus = nullptr;
     std::vector<NotifyListener> m_notifiers;
+    ImageCache m_images;
 };
 
 } // namespace MarkupUI

@@ -46,6 +46,11 @@ void CDesignImpl::Invalidate()
     InvalidateInView(ClipByAncestors(m_pos));
 }
 
+void CDesignImpl::DoPaintStatic(platform::DrawingContext& dc, const Rect& paint)
+{
+    DoPaint(dc, paint);
+}
+
 platform::Size CDesignImpl::GetDisplaySize()
 {
     return m_fixedSize;

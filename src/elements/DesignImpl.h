@@ -14,6 +14,8 @@ public:
 
     void SetPos(platform::Rect rc) override;
     void Invalidate() override;
+    // Design elements are part of the page image unless they say otherwise.
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
 
     // The size the element's content is drawn at; the fixed size unless a
     // text element limits it.

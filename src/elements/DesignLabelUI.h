@@ -4,6 +4,7 @@
 #include "platform/FontDescription.h"
 
 #include <QFont>
+#include <QImage>
 
 #include <cstdint>
 #include <optional>
@@ -24,6 +25,9 @@ public:
     void SetPos(platform::Rect rc) override;
     void DoInit() override;
     void SetAttribute(const QString& name, const QString& value) override;
+    // The text, measured, drawn and stretched to fill the display size from
+    // the top-left corner; its white background leaves what lies beneath.
+    void PaintText(platform::DrawingContext& dc) override;
 
     // Number elements: digits shown. Every text element: the per-character
     // size limit of GetDisplaySize.
@@ -58,6 +62,19 @@ private:
     std::optional<QFont> m_font;
     platform::FontDescription m_fontDescription;
     int32_t m_numLength = 4;
+
+    // The last stretched text image and what it was made from; repainting an
+    // unchanged element reuses it.
+    struct TextImage
+    {
+        QString text;
+        QFont font;
+        uint32_t style = 0;
+        platform::Size display;
+        platform::Rect part;
+        QImage image; // white made transparent
+    };
+    TextImage m_textImage;
 };
 
 } // namespace MarkupUI

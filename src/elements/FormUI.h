@@ -52,6 +52,12 @@ public:
     void DoEvent(TEventUI& event) override;
     void SetAttribute(const QString& name, const QString& value) override;
 
+    // Both paint the page clipped to its printable area: margins of the
+    // target keep what the caller drew there. DoPaint draws every element,
+    // DoPaintStatic only the printer's page image.
+    void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint) override;
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
+
     // Page settings.
     int32_t GetZeroing() const { return m_zeroing; }
     void SetZeroing(int32_t value) { m_zeroing = value; }
@@ -82,6 +88,7 @@ public:
     int32_t GetPrintableHeightView() const { return m_printableView.cy; }
 
 private:
+    void PaintPage(platform::DrawingContext& dc, const platform::Rect& paint, bool staticOnly);
     void NotifyAdded(CControlUI* control);
     void NotifyRemoved(CControlUI* control);
     void PrepareForInsert(CControlUI* control);

@@ -16,6 +16,8 @@ public:
     void* GetInterface(const QString& name) override;
     void SetAttribute(const QString& name, const QString& value) override;
     void SetNumLength(int32_t length) override;
+    // The printer prints the number itself: not part of the page image.
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
 
     // Makes value the queuing sample and shows it.
     void SetSample(int32_t value);
@@ -33,6 +35,8 @@ public:
     void* GetInterface(const QString& name) override;
     void SetAttribute(const QString& name, const QString& value) override;
     void SetNumLength(int32_t length) override;
+    // The printer prints the number itself: not part of the page image.
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
 
     void SetSample(int32_t value);
 };
@@ -48,6 +52,8 @@ public:
     void* GetInterface(const QString& name) override;
     void SetAttribute(const QString& name, const QString& value) override;
     void SetNumLength(int32_t length) override;
+    // The printer prints the number itself: not part of the page image.
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
 
     void SetSample(int32_t value);
 };

@@ -14,6 +14,7 @@ public:
     int GetElementKind() const override;
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
+    void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint) override;
 };
 
 class CVerticalLineUI : public CDesignImpl
@@ -23,6 +24,7 @@ public:
     int GetElementKind() const override;
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
+    void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint) override;
 };
 
 class CRectangleUI : public CDesignImpl
@@ -32,6 +34,7 @@ public:
     int GetElementKind() const override;
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
+    void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint) override;
 };
 
 // A circle or ellipse inscribed in the element.
@@ -42,6 +45,7 @@ public:
     int GetElementKind() const override;
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
+    void DoPaint(platform::DrawingContext& dc, const platform::Rect& paint) override;
 };
 
 } // namespace MarkupUI

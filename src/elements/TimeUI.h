@@ -18,6 +18,8 @@ public:
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
     void SetAttribute(const QString& name, const QString& value) override;
+    // The printer prints the time itself: not part of the page image.
+    void DoPaintStatic(platform::DrawingContext& dc, const platform::Rect& paint) override;
 
     // Limited per character of the shown text.
     platform::Size GetDisplaySize() override;

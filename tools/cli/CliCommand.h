@@ -48,6 +48,7 @@ bool RejectUnknownOptions(const QStringList& args, const char* usage);
 // The commands, one per file.
 int RunDump(const QStringList& args);
 int RunNew(const QStringList& args);
+int RunRender(const QStringList& args);
 int RunSave(const QStringList& args);
 int RunSetClock(const QStringList& args);
 int RunStatus(const QStringList& args);

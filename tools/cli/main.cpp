@@ -18,6 +18,9 @@ namespace {
 const cli::CliCommand kCommands[] = {
     {"dump", "dump TEMPLATE.vt [--json]", "print the form's settings and every element", cli::RunDump},
     {"new", "new OUT.vt [--paper 58|80]", "write a new, empty template", cli::RunNew},
+    {"render", "render TEMPLATE.vt -o OUT.png [--mode design|static|preview]",
+     "draw the page as the designer shows it (design), its printed part (static) or the print preview",
+     cli::RunRender},
     {"save", "save IN.vt OUT.vt", "open a template and save it under another name", cli::RunSave},
     {"set-clock", "set-clock [--at \"YYYY-MM-DD HH:MM:SS\"] [--device /dev/usb/lpN]",
      "set the printer's clock to now or to the given local time", cli::RunSetClock},

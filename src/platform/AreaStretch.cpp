@@ -1,0 +1,123 @@
+#include "platform/AreaStretch.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// The source pixels under each destination pixel of one axis, with integer
+// weights that add up to the source length for every destination pixel.
+struct AxisWeights
+{
+    struct Tap
+    {
+        int32_t source;
+        int64_t weight;
+    };
+    std::vector<uint32_t> first; // index into taps, one more entry than pixels
+    std::vector<Tap> taps;
+    int64_t total = 1;
+};
+
+// Destination pixel d covers [d * srcLen, (d + 1) * srcLen) and source pixel s
+// covers [s * dstLen, (s + 1) * dstLen) on a common scale, so every overlap
+// is an exact integer.
+AxisWeights ComputeWeights(int32_t srcStart, int32_t srcLen, int32_t dstLen, int32_t partStart,
+                           int32_t partEnd)
+{
+    AxisWeights weights;
+    weights.total = srcLen;
+    weights.first.reserve(static_cast<std::size_t>(partEnd - partStart) + 1);
+    for (int32_t d = partStart; d < partEnd; ++d) {
+        weights.first.push_back(static_cast<uint32_t>(weights.taps.size()));
+        const int64_t from = int64_t(d) * srcLen;
+        const int64_t to = from + srcLen;
+        for (int64_t s = from / dstLen; s * dstLen < to && s < srcLen; ++s) {
+            const int64_t overlap = std::min(to, (s + 1) * dstLen) - std::max(from, s * dstLen);
+            if (overlap > 0) {
+                weights.taps.push_back({static_cast<int32_t>(srcStart + s), overlap});
+            }
+        }
+    }
+    weights.first.push_back(static_cast<uint32_t>(weights.taps.size()));
+    return weights;
+}
+
+uint32_t Average(const int64_t sums[4], int64_t total)
+{
+    uint32_t pixel = 0;
+    for (int channel = 0; channel < 4; ++channel) {
+        const auto value = static_cast<uint32_t>((sums[channel] + total / 2) / total);
+        pixel |= std::min<uint32_t>(value, 255) << (channel * 8);
+    }
+    return pixel;
+}
+
+void Accumulate(int64_t sums[4], uint32_t pixel, int64_t weight)
+{
+    for (int channel = 0; channel < 4; ++channel) {
+        sums[channel] += int64_t((pixel >> (channel * 8)) & 0xFF) * weight;
+    }
+}
+
+} // namespace
+
+QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size destSize, const Rect& wanted)
+{
+    const Rect source = Intersect(sourceRect, Rect{0, 0, image.width(), image.height()});
+    const Rect part = Intersect(wanted, Rect{0, 0, destSize.cx, destSize.cy});
+    if (source.IsEmpty() || part.IsEmpty()) {
+        return QImage();
+    }
+    const QImage input = image.format() == QImage::Format_ARGB32_Premultiplied
+                             ? image
+                             : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto srcW = static_cast<int32_t>(source.Width());
+    const auto srcH = static_cast<int32_t>(source.Height());
+    const AxisWeights columns = ComputeWeights(source.left, srcW, destSize.cx, part.left, part.right);
+    const AxisWeights rows = ComputeWeights(source.top, srcH, destSize.cy, part.top, part.bottom);
+
+    // Only the source rows some wanted destination row reads are reduced
+    // horizontally.
+    const int32_t rowFrom = rows.taps.front().source;
+    const int32_t rowTo = rows.taps.back().source + 1;
+    const auto partW = static_cast<int32_t>(part.Width());
+    const auto partH = static_cast<int32_t>(part.Height());
+    std::vector<uint32_t> horizontal(static_cast<std::size_t>(partW) *
+                                     static_cast<std::size_t>(rowTo - rowFrom));
+    for (int32_t y = rowFrom; y < rowTo; ++y) {
+        const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
+        uint32_t* out = &horizontal[static_cast<std::size_t>(y - rowFrom) * static_cast<std::size_t>(partW)];
+        for (int32_t x = 0; x < partW; ++x) {
+            int64_t sums[4] = {0, 0, 0, 0};
+            for (uint32_t t = columns.first[x]; t < columns.first[x + 1]; ++t) {
+                Accumulate(sums, line[columns.taps[t].source], columns.taps[t].weight);
+            }
+            out[x] = Average(sums, columns.total);
+        }
+    }
+
+    QImage result(partW, partH, QImage::Format_ARGB32_Premultiplied);
+    for (int32_t y = 0; y < partH; ++y) {
+        auto* out = reinterpret_cast<uint32_t*>(result.scanLine(y));
+        for (int32_t x = 0; x < partW; ++x) {
+            int64_t sums[4] = {0, 0, 0, 0};
+            for (uint32_t t = rows.first[y]; t < rows.first[y + 1]; ++t) {
+                const std::size_t row = static_cast<std::size_t>(rows.taps[t].source - rowFrom);
+                Accumulate(sums, horizontal[row * static_cast<std::size_t>(partW) + x], rows.taps[t].weight);
+            }
+            out[x] = Average(sums, rows.total);
+        }
+    }
+    return result;
+}
+
+QImage StretchAreaAveraged(const QImage& image, Size destSize)
+{
+    return StretchAreaAveraged(image, Rect{0, 0, image.width(), image.height()}, destSize,
+                               Rect{0, 0, destSize.cx, destSize.cy});
+}
+
+} // namespace platform

@@ -1,0 +1,361 @@
+#include "platform/DrawingContext.h"
+
+#include "platform/DrawTextFlags.h"
+#include "platform/TextMeasure.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+QRectF ToRectF(const Rect& rect)
+{
+    return QRectF(rect.left, rect.top, static_cast<qreal>(rect.Width()), static_cast<qreal>(rect.Height()));
+}
+
+QRect ToQRect(const Rect& rect)
+{
+    return QRect(rect.left, rect.top, static_cast<int>(rect.Width()), static_cast<int>(rect.Height()));
+}
+
+Rect Deflated(const Rect& rect, int by)
+{
+    return Rect{SaturatingAdd(rect.left, by), SaturatingAdd(rect.top, by),
+                SaturatingAdd(rect.right, -int64_t(by)), SaturatingAdd(rect.bottom, -int64_t(by))};
+}
+
+Qt::PenStyle ToQtPenStyle(int32_t style)
+{
+    switch (style) {
+    case kPenDash:
+        return Qt::DashLine;
+    case kPenDot:
+        return Qt::DotLine;
+    case kPenDashDot:
+        return Qt::DashDotLine;
+    case kPenDashDotDot:
+        return Qt::DashDotDotLine;
+    case kPenNull:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+int ToQtTextFlags(uint32_t flags)
+{
+    int qt = 0;
+    if ((flags & DT_CENTER) != 0) {
+        qt |= Qt::AlignHCenter;
+    } else if ((flags & DT_RIGHT) != 0) {
+        qt |= Qt::AlignRight;
+    } else {
+        qt |= Qt::AlignLeft;
+    }
+    // Vertical placement applies to a single line only; other text starts
+    // at the top.
+    if ((flags & DT_SINGLELINE) != 0) {
+        qt |= Qt::TextSingleLine;
+        if ((flags & DT_VCENTER) != 0) {
+            qt |= Qt::AlignVCenter;
+        } else if ((flags & DT_BOTTOM) != 0) {
+            qt |= Qt::AlignBottom;
+        } else {
+            qt |= Qt::AlignTop;
+        }
+    } else {
+        qt |= Qt::AlignTop;
+        if ((flags & DT_WORDBREAK) != 0) {
+            qt |= Qt::TextWordWrap;
+        }
+    }
+    if ((flags & DT_NOPREFIX) == 0) {
+        qt |= Qt::TextShowMnemonic;
+    }
+    return qt;
+}
+
+// Shortens lines that do not fit, ending them with "...".
+QString ElideLines(const QString& text, const QFont& font, const QPaintDevice* device, int width,
+                   uint32_t flags)
+{
+    const QFontMetricsF metrics(font, device);
+    if ((flags & DT_SINGLELINE) != 0) {
+        return metrics.elidedText(text, Qt::ElideRight, width, Qt::TextSingleLine);
+    }
+    if ((flags & DT_WORDBREAK) != 0) {
+        return text; // wrapped lines fit by construction
+    }
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineBreak);
+    for (QString& line : lines) {
+        line = metrics.elidedText(line, Qt::ElideRight, width);
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QColor OpaqueColor(uint32_t argb)
+{
+    return QColor(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
+                  static_cast<int>(argb & 0xFF));
+}
+
+QColor ArgbColor(uint32_t argb)
+{
+    return QColor::fromRgba(argb);
+}
+
+DrawingContext::DrawingContext(QImage& target) : m_target(&target)
+{
+    m_painter.begin(m_target);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+DrawingContext::~DrawingContext()
+{
+    m_painter.end();
+}
+
+void DrawingContext::SetOrigin(Point origin)
+{
+    m_origin = origin;
+    m_painter.setTransform(QTransform::fromTranslate(origin.x, origin.y));
+}
+
+void DrawingContext::Save()
+{
+    m_painter.save();
+}
+
+void DrawingContext::Restore()
+{
+    m_painter.restore();
+}
+
+void DrawingContext::IntersectClip(const Rect& rect)
+{
+    const QRect clip = rect.IsEmpty() ? QRect() : ToQRect(rect);
+    m_painter.setClipRect(clip, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void DrawingContext::IntersectClipRoundRect(const Rect& rect, Size ellipse)
+{
+    QPainterPath path;
+    path.addRoundedRect(ToRectF(rect), ellipse.cx / 2.0, ellipse.cy / 2.0);
+    m_painter.setClipPath(path, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+Rect DrawingContext::ClipBox() const
+{
+    Rect box{-m_origin.x, -m_origin.y, m_target->width() - m_origin.x, m_target->height() - m_origin.y};
+    if (m_painter.hasClipping()) {
+        const QRect clip = m_painter.clipBoundingRect().toAlignedRect();
+        box = Intersect(box, Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+    }
+    return box;
+}
+
+QRect DrawingContext::ToDevice(const Rect& rect) const
+{
+    return ToQRect(rect).translated(m_origin.x, m_origin.y);
+}
+
+void DrawingContext::Fill(const Rect& rect, QColor color)
+{
+    if (!rect.IsEmpty()) {
+        color.setAlpha(255);
+        m_painter.fillRect(ToQRect(rect), color);
+    }
+}
+
+void DrawingContext::Blend(const Rect& rect, QColor color)
+{
+    if (!rect.IsEmpty() && color.alpha() != 0) {
+        m_painter.fillRect(ToQRect(rect), color);
+    }
+}
+
+void DrawingContext::FillVerticalGradient(const Rect& rect, QColor top, QColor bottom, int steps)
+{
+    if (rect.IsEmpty() || steps < 1) {
+        return;
+    }
+    const int64_t height = rect.Height();
+    for (int step = 0; step < steps; ++step) {
+        const auto bandTop = static_cast<int32_t>(rect.top + height * step / steps);
+        const auto bandBottom = static_cast<int32_t>(rect.top + height * (step + 1) / steps);
+        const int divisor = std::max(steps - 1, 1);
+        auto mix = [&](int a, int b) { return a + (b - a) * step / divisor; };
+        const QColor color(mix(top.red(), bottom.red()), mix(top.green(), bottom.green()),
+                           mix(top.blue(), bottom.blue()));
+        Fill(Rect{rect.left, bandTop, rect.right, bandBottom}, color);
+    }
+}
+
+void DrawingContext::DrawLine(Point from, Point to, int width, QColor color, int32_t style)
+{
+    if (width < 1 || style == kPenNull) {
+        return;
+    }
+    color.setAlpha(255);
+    // Solid horizontal and vertical lines are exact bands: `width` pixels
+    // across, the upper or left half rounded down.
+    if (style == kPenSolid && (from.y == to.y || from.x == to.x)) {
+        const int before = (width - 1) / 2;
+        if (from.y == to.y) {
+            const int32_t top = SaturatingAdd(from.y, -int64_t(before));
+            Fill(Rect{std::min(from.x, to.x), top, std::max(from.x, to.x), SaturatingAdd(top, width)}, color);
+        } else {
+            const int32_t left = SaturatingAdd(from.x, -int64_t(before));
+            Fill(Rect{left, std::min(from.y, to.y), SaturatingAdd(left, width), std::max(from.y, to.y)},
+                 color);
+        }
+        return;
+    }
+    QPen pen(color, width, ToQtPenStyle(style), Qt::FlatCap, Qt::MiterJoin);
+    m_painter.setPen(pen);
+    const qreal centre = (width % 2 == 1) ? 0.5 : 0.0;
+    m_painter.drawLine(QPointF(from.x + centre, from.y + centre), QPointF(to.x + centre, to.y + centre));
+    m_painter.setPen(Qt::NoPen);
+}
+
+void DrawingContext::DrawFrameRect(const Rect& rect, int width, QColor color)
+{
+    if (rect.IsEmpty() || width < 1) {
+        return;
+    }
+    if (int64_t(width) * 2 >= rect.Width() || int64_t(width) * 2 >= rect.Height()) {
+        Fill(rect, color);
+        return;
+    }
+    const Rect inner = Deflated(rect, width);
+    Fill(Rect{rect.left, rect.top, rect.right, inner.top}, color);
+    Fill(Rect{rect.left, inner.bottom, rect.right, rect.bottom}, color);
+    Fill(Rect{rect.left, inner.top, inner.left, inner.bottom}, color);
+    Fill(Rect{inner.right, inner.top, rect.right, inner.bottom}, color);
+}
+
+void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
+{
+    if (rect.IsEmpty() || width < 1) {
+        return;
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addEllipse(ToRectF(rect));
+    const Rect inner = Deflated(rect, width);
+    if (!inner.IsEmpty()) {
+        path.addEllipse(ToRectF(inner));
+    }
+    color.setAlpha(255);
+    m_painter.fillPath(path, color);
+}
+
+void DrawingContext::DrawFrameRoundRect(const Rect& rect, Size ellipse, int width, QColor color)
+{
+    if (rect.IsEmpty() || width < 1) {
+        return;
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addRoundedRect(ToRectF(rect), ellipse.cx / 2.0, ellipse.cy / 2.0);
+    const Rect inner = Deflated(rect, width);
+    if (!inner.IsEmpty()) {
+        path.addRoundedRect(ToRectF(inner), std::max(0.0, ellipse.cx / 2.0 - width),
+                            std::max(0.0, ellipse.cy / 2.0 - width));
+    }
+    color.setAlpha(255);
+    m_painter.fillPath(path, color);
+}
+
+void DrawingContext::DrawText(const Rect& rect, const QString& text, const QFont& font, QColor color,
+                              uint32_t flags)
+{
+    if (rect.IsEmpty() || text.isEmpty()) {
+        return;
+    }
+    const QString shown =
+        (flags & DT_END_ELLIPSIS) != 0
+            ? ElideLines(text, font, m_target, static_cast<int>(std::min<int64_t>(rect.Width(), INT32_MAX)),
+                         flags)
+            : text;
+    ClipScope scope(*this);
+    IntersectClip(rect);
+    m_painter.setFont(font);
+    m_painter.setPen(color);
+    m_painter.drawText(ToQRect(rect), ToQtTextFlags(flags), shown);
+    m_painter.setPen(Qt::NoPen);
+}
+
+Size DrawingContext::MeasureText(const QFont& font, const QString& text, uint32_t flags) const
+{
+    static const TextMeasure measure;
+    return measure.MeasureText(font, text, flags);
+}
+
+void DrawingContext::DrawImage(Point at, const QImage& image, int opacity)
+{
+    if (image.isNull() || opacity <= 0) {
+        return;
+    }
+    m_painter.setOpacity(std::min(opacity, 255) / 255.0);
+    m_painter.drawImage(QPoint(at.x, at.y), image);
+    m_painter.setOpacity(1.0);
+}
+
+void DrawingContext::DrawImage(Point at, const QImage& image, const Rect& source, int opacity)
+{
+    if (image.isNull() || opacity <= 0 || source.IsEmpty()) {
+        return;
+    }
+    m_painter.setOpacity(std::min(opacity, 255) / 255.0);
+    m_painter.drawImage(QPoint(at.x, at.y), image, ToQRect(source));
+    m_painter.setOpacity(1.0);
+}
+
+QImage KeyOutWhite(const QImage& image)
+{
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int width = keyed.width();
+    const int height = keyed.height();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            line[x] = (line[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (line[x] | 0xFF000000u);
+        }
+    }
+    return keyed;
+}
+
+void DrawingContext::DrawWhiteKeyed(Point at, const QImage& image)
+{
+    if (!image.isNull()) {
+        m_painter.drawImage(QPoint(at.x, at.y), KeyOutWhite(image));
+    }
+}
+
+void DrawingContext::CopyImage(Point at, const QImage& image)
+{
+    if (image.isNull()) {
+        return;
+    }
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.drawImage(QPoint(at.x, at.y), image);
+    m_painter.restore();
+}
+
+QImage DrawingContext::CopyArea(const Rect& rect) const
+{
+    return m_target->copy(ToDevice(rect));
+}
+
+} // namespace platform

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <cstdint>
+
+namespace platform {
+
+// Pen styles stored in templates ("borderstyle").
+enum PenStyle : int32_t
+{
+    kPenSolid = 0,
+    kPenDash = 1,
+    kPenDot = 2,
+    kPenDashDot = 3,
+    kPenDashDotDot = 4,
+    kPenNull = 5,
+};
+
+// Where templates are drawn: the design view, the print preview and the
+// printer's page image all paint through this, on an image in memory.
+// Coordinates are logical: the image pixel is logical + origin. Shapes are
+// drawn without anti-aliasing so that strokes keep exact widths and colours.
+// Outlines lie inside the rectangle they are given. UI thread only.
+class DrawingContext
+{
+public:
+    // Paints on the caller's image, which must outlive the context.
+    explicit DrawingContext(QImage& target);
+    ~DrawingContext();
+    DrawingContext(const DrawingContext&) = delete;
+    DrawingContext& operator=(const DrawingContext&) = delete;
+
+    QImage& Target() { return *m_target; }
+    // Moves logical (0, 0) to this image pixel.
+    void SetOrigin(Point origin);
+    Point Origin() const { return m_origin; }
+
+    // Clipping. Save and Restore nest; ClipScope does both.
+    void Save();
+    void Restore();
+    void IntersectClip(const Rect& rect);
+    // The rounded rectangle whose corner ellipses are `ellipse` wide and high.
+    void IntersectClipRoundRect(const Rect& rect, Size ellipse);
+    // The drawable part of the image in logical coordinates: the clip (when
+    // one is set) within the image.
+    Rect ClipBox() const;
+
+    // Fills with an opaque colour; alpha is ignored.
+    void Fill(const Rect& rect, QColor color);
+    // Blends a colour by its alpha over what is there.
+    void Blend(const Rect& rect, QColor color);
+    // `steps` horizontal bands from `top` to `bottom`, both included.
+    void FillVerticalGradient(const Rect& rect, QColor top, QColor bottom, int steps);
+
+    // A line `width` wide centred on from-to; the end point is excluded.
+    void DrawLine(Point from, Point to, int width, QColor color, int32_t style = kPenSolid);
+    void DrawFrameRect(const Rect& rect, int width, QColor color);
+    void DrawFrameEllipse(const Rect& rect, int width, QColor color);
+    void DrawFrameRoundRect(const Rect& rect, Size ellipse, int width, QColor color);
+
+    // Draws text in the rectangle honouring the DT_* flags templates use:
+    // alignment, vertical centre and bottom (single line), single line, word
+    // break, end ellipsis and no prefix (without it "&x" underlines x).
+    void DrawText(const Rect& rect, const QString& text, const QFont& font, QColor color, uint32_t flags);
+    // As TextMeasure: the extent DrawText needs for the text.
+    Size MeasureText(const QFont& font, const QString& text, uint32_t flags) const;
+
+    // Draws an image already at its final size with its top-left at `at`,
+    // blended by its alpha and the opacity (0 to 255).
+    void DrawImage(Point at, const QImage& image, int opacity = 255);
+    // The same for the part `source` of the image.
+    void DrawImage(Point at, const QImage& image, const Rect& source, int opacity = 255);
+    // Draws an image with pure white (0xFFFFFF) left out: the target keeps
+    // those pixels, every other pixel replaces the target's.
+    void DrawWhiteKeyed(Point at, const QImage& image);
+    // Copies (replaces) an image's pixels, alpha included, ignoring the clip.
+    void CopyImage(Point at, const QImage& image);
+    // The pixels of a logical rectangle (within the image) as a new image.
+    QImage CopyArea(const Rect& rect) const;
+
+private:
+    QRect ToDevice(const Rect& rect) const;
+
+    QImage* m_target;
+    QPainter m_painter;
+    Point m_origin;
+};
+
+// Saves the clip on construction and restores it on destruction.
+class ClipScope
+{
+public:
+    explicit ClipScope(DrawingContext& dc) : m_dc(dc) { m_dc.Save(); }
+    ~ClipScope() { m_dc.Restore(); }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+private:
+    DrawingContext& m_dc;
+};
+
+// The image with pure white (0xFFFFFF) made fully transparent and every other
+// pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
+QImage KeyOutWhite(const QImage& image);
+
+// 0xAARRGGBB as stored in templates, alpha dropped.
+QColor OpaqueColor(uint32_t argb);
+// 0xAARRGGBB with its alpha.
+QColor ArgbColor(uint32_t argb);
+
+} // namespace platform
