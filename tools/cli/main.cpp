@@ -22,6 +22,10 @@ const cli::CliCommand kCommands[] = {
     {"set-clock", "set-clock [--at \"YYYY-MM-DD HH:MM:SS\"] [--device /dev/usb/lpN]",
      "set the printer's clock to now or to the given local time", cli::RunSetClock},
     {"status", "status [--device /dev/usb/lpN]", "show the printer's port status", cli::RunStatus},
+    {"encode", "encode upload|print|clock [TEMPLATE.vt] -o OUT.bin [--buffer-sizes FILE] [--at TIME]",
+     "write the bytes a transaction sends, and optionally its buffer sizes", cli::RunEncode},
+    {"upload", "upload TEMPLATE.vt [--device /dev/usb/lpN]", "upload a template to the printer", cli::RunUpload},
+    {"print", "print TEMPLATE.vt [--device /dev/usb/lpN]", "print a template's static page at once", cli::RunPrint},
 };
 
 void PrintHelp()
