@@ -52,5 +52,8 @@ int RunRender(const QStringList& args);
 int RunSave(const QStringList& args);
 int RunSetClock(const QStringList& args);
 int RunStatus(const QStringList& args);
+int RunEncode(const QStringList& args);
+int RunUpload(const QStringList& args);
+int RunPrint(const QStringList& args);
 
 } // namespace cli

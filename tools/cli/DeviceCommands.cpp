@@ -1,7 +1,10 @@
 #include "CliCommand.h"
 #include "DeviceSession.h"
+#include "TemplateLoading.h"
 
 #include "device/ClockTransaction.h"
+#include "device/UploadEncoder.h"
+#include "document/DesignerDoc.h"
 #include "device/usb/PortStatus.h"
 
 #include <QDateTime>
@@ -31,13 +34,9 @@ int RunSetClock(const QStringList& arguments)
         return kExitUsage;
     }
     // The clock value is the moment of the command, not of the delivery.
-    QDateTime when = QDateTime::currentDateTime();
-    if (!at.isEmpty()) {
-        when = QDateTime::fromString(at, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (!when.isValid()) {
-            PrintError(Tr("ticket-cli: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"%1\"").arg(at));
-            return kExitUsage;
-        }
+    QDateTime when;
+    if (!ParseClockArgument(at, &when)) {
+        return kExitUsage;
     }
     device::BufferList clock = device::BuildClockTransaction(device::ToLocalDateTime(when));
 
@@ -73,6 +72,43 @@ int RunStatus(const QStringList& arguments)
                  .arg(PortStatusText(device::port_status_text_id(*status)))
                  .arg(*status, 2, 16, QLatin1Char('0')));
     return kExitOk;
+}
+
+namespace {
+// Renders and sends one template transaction: the upload or a printed page.
+int SendTemplate(const QStringList& arguments, const char* usage, bool upload)
+{
+    QStringList args = arguments;
+    QString devnode;
+    if (!TakeOption(args, QStringLiteral("--device"), &devnode) || !RejectUnknownOptions(args, usage)) {
+        return kExitUsage;
+    }
+    if (args.size() != 1) {
+        PrintError(Tr("usage: ticket-cli %1").arg(QString::fromUtf8(usage)));
+        return kExitUsage;
+    }
+    document::CDesignerDoc doc;
+    if (const int opened = OpenTemplate(args.first(), doc); opened != kExitOk) {
+        return opened;
+    }
+    device::BufferList list =
+        upload ? device::EncodeTemplateUpload(*doc.GetForm()) : device::EncodePrintPage(*doc.GetForm());
+    DeviceSession session;
+    if (const int opened = session.Open(devnode); opened != kExitOk) {
+        return opened;
+    }
+    return session.Transfer(std::move(list), kTransferLimit);
+}
+} // namespace
+
+int RunUpload(const QStringList& arguments)
+{
+    return SendTemplate(arguments, "upload TEMPLATE.vt [--device /dev/usb/lpN]", true);
+}
+
+int RunPrint(const QStringList& arguments)
+{
+    return SendTemplate(arguments, "print TEMPLATE.vt [--device /dev/usb/lpN]", false);
 }
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "TemplateDump.h"
+#include "TemplateLoading.h"
 
 #include "document/DesignerDoc.h"
 
@@ -20,11 +21,9 @@ int RunDump(const QStringList& arguments)
         return kExitUsage;
     }
     document::CDesignerDoc doc;
-    if (!doc.OnOpenDocument(args.first())) {
-        PrintError(Tr("ticket-cli: %1").arg(doc.LastError()));
-        return kExitCannotOpen;
+    if (const int opened = OpenTemplate(args.first(), doc); opened != kExitOk) {
+        return opened;
     }
-    document::ShowAsDesignView(doc);
     const QJsonObject dump = DumpTemplate(doc);
     if (json) {
         PrintOut(QString::fromUtf8(QJsonDocument(dump).toJson(QJsonDocument::Indented)).trimmed());

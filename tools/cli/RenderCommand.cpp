@@ -1,13 +1,17 @@
 // "render": what the designer shows of a template, as a PNG.
 #include "CliCommand.h"
+#include "TemplateLoading.h"
 
 #include "controls/PaintManagerUI.h"
+#include "device/PageRaster.h"
 #include "document/DesignerDoc.h"
 #include "platform/DrawingContext.h"
 #include "platform/Luminance.h"
 
 #include <QImage>
 #include <QSaveFile>
+
+#include <cstring>
 
 namespace cli {
 
@@ -22,7 +26,23 @@ enum class RenderMode
     Design,  // the page as the design view shows it
     Static,  // only what is printed from the page image
     Preview, // the black-and-white print preview
+    Device,  // the page image exactly as the printer receives it
 };
+
+// The printer's 1-bit page as a picture: a set bit is ink (black).
+QImage ToMonoImage(const device::PackedImage& packed)
+{
+    QImage image(packed.width, packed.height, QImage::Format_Mono);
+    if (image.isNull()) {
+        return image;
+    }
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    const int rowBytes = (packed.width + 7) / 8;
+    for (int y = 0; y < packed.height; ++y) {
+        std::memcpy(image.scanLine(y), packed.bits.data() + std::size_t(y) * rowBytes, std::size_t(rowBytes));
+    }
+    return image;
+}
 
 QImage RenderPage(MarkupUI::CFormUI& form, platform::Size size, RenderMode mode)
 {
@@ -60,7 +80,7 @@ bool WritePng(const QImage& image, const QString& path, QString* whyNot)
 
 int RunRender(const QStringList& arguments)
 {
-    static const char* usage = "render TEMPLATE.vt -o OUT.png [--mode design|static|preview]";
+    static const char* usage = "render TEMPLATE.vt -o OUT.png [--mode design|static|preview|device]";
     QStringList args = arguments;
     QString output;
     QString modeName = QStringLiteral("design");
@@ -73,6 +93,8 @@ int RunRender(const QStringList& arguments)
         mode = RenderMode::Static;
     } else if (modeName == u"preview") {
         mode = RenderMode::Preview;
+    } else if (modeName == u"device") {
+        mode = RenderMode::Device;
     } else if (modeName != u"design") {
         PrintError(Tr("ticket-cli: unknown render mode %1").arg(modeName));
         return kExitUsage;
@@ -82,14 +104,22 @@ int RunRender(const QStringList& arguments)
         return kExitUsage;
     }
     document::CDesignerDoc doc;
-    if (!doc.OnOpenDocument(args.first())) {
-        PrintError(Tr("ticket-cli: %1").arg(doc.LastError()));
-        return kExitCannotOpen;
+    if (const int opened = OpenTemplate(args.first(), doc); opened != kExitOk) {
+        return opened;
     }
-    for (const QString& warning : doc.OpenWarnings()) {
-        PrintError(Tr("ticket-cli: warning: %1 opens as an empty form: %2").arg(args.first(), warning));
+    if (mode == RenderMode::Device) {
+        const QImage mono = ToMonoImage(device::PackImageBits(device::RenderPageImage(*doc.GetForm())));
+        if (mono.isNull()) {
+            PrintError(Tr("ticket-cli: %1 has no printable area").arg(args.first()));
+            return kExitCannotOpen;
+        }
+        QString whyNot;
+        if (!WritePng(mono, output, &whyNot)) {
+            PrintError(Tr("ticket-cli: cannot write %1: %2").arg(output, whyNot));
+            return kExitWriteFailed;
+        }
+        return kExitOk;
     }
-    document::ShowAsDesignView(doc);
     const platform::Size size = doc.GetPaintManager()->GetInitSize();
     if (size.cx <= 0 || size.cy <= 0 || qint64(size.cx) * size.cy > kMaxPagePixels) {
         PrintError(Tr("ticket-cli: the page of %1 is %2 x %3 pixels, which cannot be rendered")

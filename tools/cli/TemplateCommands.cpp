@@ -1,5 +1,6 @@
 // "new" and "save": write templates exactly as the designer saves them.
 #include "CliCommand.h"
+#include "TemplateLoading.h"
 
 #include "document/DesignerDoc.h"
 
@@ -46,14 +47,9 @@ int RunSave(const QStringList& arguments)
         return kExitUsage;
     }
     document::CDesignerDoc doc;
-    if (!doc.OnOpenDocument(arguments.at(0))) {
-        PrintError(Tr("ticket-cli: %1").arg(doc.LastError()));
-        return kExitCannotOpen;
+    if (const int opened = OpenTemplate(arguments.at(0), doc); opened != kExitOk) {
+        return opened;
     }
-    for (const QString& warning : doc.OpenWarnings()) {
-        PrintError(Tr("ticket-cli: warning: %1 opens as an empty form: %2").arg(arguments.at(0), warning));
-    }
-    document::ShowAsDesignView(doc);
     return Save(doc, arguments.at(1)) ? kExitOk : kExitWriteFailed;
 }
 

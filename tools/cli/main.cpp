@@ -18,13 +18,18 @@ namespace {
 const cli::CliCommand kCommands[] = {
     {"dump", "dump TEMPLATE.vt [--json]", "print the form's settings and every element", cli::RunDump},
     {"new", "new OUT.vt [--paper 58|80]", "write a new, empty template", cli::RunNew},
-    {"render", "render TEMPLATE.vt -o OUT.png [--mode design|static|preview]",
-     "draw the page as the designer shows it (design), its printed part (static) or the print preview",
+    {"render", "render TEMPLATE.vt -o OUT.png [--mode design|static|preview|device]",
+     "draw the page as the designer shows it (design), its printed part (static), the print preview, or the "
+     "printer's 1-bit page image (device)",
      cli::RunRender},
     {"save", "save IN.vt OUT.vt", "open a template and save it under another name", cli::RunSave},
     {"set-clock", "set-clock [--at \"YYYY-MM-DD HH:MM:SS\"] [--device /dev/usb/lpN]",
      "set the printer's clock to now or to the given local time", cli::RunSetClock},
     {"status", "status [--device /dev/usb/lpN]", "show the printer's port status", cli::RunStatus},
+    {"encode", "encode upload|print|clock [TEMPLATE.vt] -o OUT.bin [--buffer-sizes FILE] [--at TIME]",
+     "write the bytes a transaction sends, and optionally its buffer sizes", cli::RunEncode},
+    {"upload", "upload TEMPLATE.vt [--device /dev/usb/lpN]", "upload a template to the printer", cli::RunUpload},
+    {"print", "print TEMPLATE.vt [--device /dev/usb/lpN]", "print a template's static page at once", cli::RunPrint},
 };
 
 void PrintHelp()

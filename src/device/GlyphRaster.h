@@ -1,0 +1,41 @@
+#pragma once
+
+#include "device/FrameCodes.h"
+#include "device/PackedImage.h"
+#include "platform/Geometry.h"
+
+#include <QChar>
+#include <QImage>
+
+namespace MarkupUI {
+class CDesignLabelUI;
+}
+
+namespace device {
+
+// Printable area of the form in printer dots and in view units.
+struct PrintableArea
+{
+    int devWidth = 0;
+    int devHeight = 0;
+    int viewWidth = 0;
+    int viewHeight = 0;
+};
+
+// The glyph's size in dots: the character's extent scaled by how the
+// element's box relates to its own text's extent, then from view units to
+// dots, then shrunk (keeping its proportions) to at most 4096 dots. Sizes
+// that cannot be computed (an empty text, a zero printable area) give 0.
+platform::Size GlyphSizeInDots(platform::Size charExtent, platform::Size textExtent, platform::Size elementSize,
+                               const PrintableArea& area);
+
+// A glyph's bits: any pixel that is not pure white is ink, so the
+// anti-aliased edges of thin digits still print.
+PackedImage PackGlyphBits(const QImage& image);
+
+// One character of a dynamic field drawn in the element's font and style,
+// sized by GlyphSizeInDots. Any pixel that is not pure white is ink, so
+// anti-aliased edges print.
+PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const PrintableArea& area);
+
+} // namespace device
