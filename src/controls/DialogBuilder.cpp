@@ -56,10 +56,10 @@ void CDialogBuilder::ReadDocumentSettings(const CMarkupNode& root, CPaintManager
     }
 }
 
-CControlUI* CDialogBuilder::CreateControl(const QString& tag)
+ControlPtr CDialogBuilder::CreateControl(const QString& tag)
 {
     if (CLibraryWidgetUI::IsLibraryTag(tag)) {
-        return new CLibraryWidgetUI(tag);
+        return ControlPtr(new CLibraryWidgetUI(tag));
     }
     return m_callback != nullptr ? m_callback->CreateControl(tag) : nullptr;
 }
@@ -75,7 +75,7 @@ ControlPtr CDialogBuilder::Parse(const CMarkupNode& node, CControlUI* parent, CP
         if (IsDocumentSetting(tag)) {
             continue;
         }
-        const ControlPtr control(CreateControl(tag));
+        const ControlPtr control = CreateControl(tag);
         if (!control) {
             continue;
         }

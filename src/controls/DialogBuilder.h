@@ -12,7 +12,7 @@ class IDialogBuilderCallback
 {
 public:
     virtual ~IDialogBuilderCallback() = default;
-    virtual CControlUI* CreateControl(const QString& tag) = 0;
+    virtual ControlPtr CreateControl(const QString& tag) = 0;
 };
 
 // Builds a control tree from parsed markup: fonts and default attribute
@@ -34,7 +34,7 @@ public:
 private:
     void ReadDocumentSettings(const CMarkupNode& root, CPaintManagerUI* manager);
     ControlPtr Parse(const CMarkupNode& node, CControlUI* parent, CPaintManagerUI* manager, int depth);
-    CControlUI* CreateControl(const QString& tag);
+    ControlPtr CreateControl(const QString& tag);
 
     CMarkup m_markup;
     IDialogBuilderCallback* m_callback = nullptr;

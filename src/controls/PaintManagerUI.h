@@ -73,9 +73,11 @@ public:
     // Fonts: the default one and the template's own table.
     const TFontInfo& GetDefaultFontInfo() const { return m_defaultFont; }
     platform::FontDescription GetDefaultFontDescription() const { return m_defaultFont.ToDescription(); }
-    // The context text is measured with; always present, so fitting text
-    // to its box gives the same result with or without a window.
-    const platform::TextMeasure* GetPaintDC() const { return &m_paintDC; }
+    // The context text is measured with, once a design view (or a tool
+    // acting as one) has set up its surface. A manager that only loads a
+    // template has none, so loading never refits fonts read from the file.
+    const platform::TextMeasure* GetPaintDC() const { return m_hasSurface ? &m_paintDC : nullptr; }
+    void SetSurfaceReady(bool ready) { m_hasSurface = ready; }
     void SetDefaultFont(const QString& face, int size, bool bold, bool underline, bool italic);
     int GetCustomFontCount() const { return static_cast<int>(m_fonts.size()); }
     // The font at index, or the default font for an index outside the table.
@@ -126,6 +128,7 @@ private:
     bool m_usedVirtualWnd = false;
     TFontInfo m_defaultFont;
     platform::TextMeasure m_paintDC;
+    bool m_hasSurface = false;
     std::vector<TFontInfo> m_fonts;
     std::map<QString, QString> m_defaultAttributes;
     CControlUI* m_root = nullptr;

@@ -12,7 +12,7 @@ namespace document {
 class DesignControlBuilder : public MarkupUI::IDialogBuilderCallback
 {
 public:
-    MarkupUI::CControlUI* CreateControl(const QString& tag) override;
+    MarkupUI::ControlPtr CreateControl(const QString& tag) override;
 
     // Parses markup and builds its tree into manager's font table and
     // default lists. Null, with the reason in *error, when the markup

@@ -97,5 +97,8 @@ private:
 // stored width and height, or the paper's width in printer dots and
 // 5/4 of that as height; square screen pixels.
 void SizeFormAsDesignView(MarkupUI::CFormUI& form);
+// Attaches the form to the document's paint manager (which initialises
+// every element) and sizes it, as the design view does on showing it.
+void ShowAsDesignView(CDesignerDoc& doc);
 
 } // namespace document

@@ -35,8 +35,9 @@ void TemplateArchive::SetPath(const QString& path)
 bool TemplateArchive::OpenFile(const QString& path)
 {
     SetPath(path);
-    m_size = QFileInfo(path).size();
     m_reader = ZipReader::FromFile(path);
+    // A file that is not an archive counts as an empty one.
+    m_size = m_reader ? m_reader->Bytes().size() : 0;
     if (m_reader) {
         MarkupUI::CPaintManagerUI::SetResourceZip(m_reader, path);
     } else {

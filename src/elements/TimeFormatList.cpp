@@ -54,7 +54,24 @@ int TimeFormatList::IndexOf(const QString& text)
 {
     FormatTable& table = Table();
     std::lock_guard lock(table.mutex);
-    return static_cast<int>(table.entries.indexOf(text));
+    const int index = static_cast<int>(table.entries.indexOf(text));
+    if (index >= 0) {
+        return index;
+    }
+    // A template saved by a designer running in the other language names
+    // the unit formats in that language; they are the same formats.
+    static const char16_t* const kKnownUnitWords[][2] = {
+        {u"Year", u"\u5e74"}, {u"Month", u"\u6708"}, {u"Day", u"\u65e5"},
+        {u"Hour", u"\u65f6"}, {u"Minute", u"\u5206"}, {u"Second", u"\u79d2"},
+    };
+    for (int unit = 0; unit < 6; ++unit) {
+        for (const char16_t* word : kKnownUnitWords[unit]) {
+            if (text == QStringView(word)) {
+                return kFirstUnitWord + unit;
+            }
+        }
+    }
+    return -1;
 }
 
 void TimeFormatList::SetUnitWords(const std::array<QString, 6>& words)

@@ -75,6 +75,8 @@ TEST(PaintManagerFonts, DefaultFontAsDescriptionAndMeasuringContext)
     EXPECT_FALSE(font.underline);
     EXPECT_EQ(manager.GetDefaultFontInfo().ToQFont().pixelSize(), 16);
 
+    EXPECT_EQ(manager.GetPaintDC(), nullptr); // no surface yet: nothing to measure with
+    manager.SetSurfaceReady(true);
     ASSERT_NE(manager.GetPaintDC(), nullptr);
     const platform::Size extent =
         manager.GetPaintDC()->MeasureText(manager.GetDefaultFontInfo().ToQFont(), QStringLiteral("12"), 0x20);

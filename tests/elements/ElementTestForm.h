@@ -20,6 +20,7 @@ struct AttachedForm
     {
         form->SetPrintPadding(platform::Rect{});
         form->SetDpi(127.0f, 127.0f);
+        manager.SetSurfaceReady(true);
         manager.AttachDialog(form.get());
         form->SetSize(290, height);
     }

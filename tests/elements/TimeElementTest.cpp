@@ -109,3 +109,16 @@ TEST(TimeElement, FormatZeroKeepsTheTextReadFromTheFile)
     other->SetAttribute(QStringLiteral("timeformat"), QStringLiteral("mm/dd/yy HH:MM:SS"));
     EXPECT_EQ(other->GetText(), TimeFormatList::Format(other->GetSampleTime(), 1));
 }
+
+TEST(TimeElement, UnitFormatsWrittenInTheOtherLanguageAreRecognised)
+{
+    MarkupUI::CTimeUI english;
+    english.SetAttribute("timeformat", "Minute");
+    EXPECT_EQ(english.GetFormatIndex(), 9);
+    MarkupUI::CTimeUI chinese;
+    chinese.SetAttribute("timeformat", QString::fromUtf8("秒"));
+    EXPECT_EQ(chinese.GetFormatIndex(), 10);
+    MarkupUI::CTimeUI unknown;
+    unknown.SetAttribute("timeformat", "Fortnight");
+    EXPECT_EQ(unknown.GetFormatIndex(), 0);
+}

@@ -4,7 +4,11 @@
 
 #include "platform/Logger.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+
+#include <unistd.h>
 
 #include <cstdlib>
 #include <iterator>
@@ -34,6 +38,16 @@ int main(int argc, char** argv)
     // Fonts and images need a GUI application, but never a display.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    // Scripts and services often run without a session; give Qt the private
+    // runtime folder it would pick anyway, without a warning on every run.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        if (QDir().mkpath(QString::fromLocal8Bit(runtime))) {
+            QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+        }
     }
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("morra"));
