@@ -45,14 +45,7 @@ bool CDesignerApp::InitInstance()
     m_screenshotPath = parser.value(screenshot);
 
     m_frame = std::make_unique<CMainFrame>(m_document);
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        if (!m_frame->NewDocument()) {
-            return false;
-        }
-    } else if (!m_frame->OpenDocumentFile(files.constFirst())) {
-        TICKET_LOG(platform::Error) << "Cannot open the template given on the command line: "
-                                    << platform::Utf8(files.constFirst());
+    if (!ProcessShellCommand(*m_frame, parser.positionalArguments())) {
         return false;
     }
     m_frame->show();
@@ -62,6 +55,19 @@ bool CDesignerApp::InitInstance()
             const bool saved = m_frame->grab().save(m_screenshotPath);
             exit(saved ? 0 : 1);
         });
+    }
+    return true;
+}
+
+bool CDesignerApp::ProcessShellCommand(CMainFrame& frame, const QStringList& files)
+{
+    if (files.isEmpty()) {
+        return frame.NewDocument();
+    }
+    if (!frame.OpenDocumentFile(files.constFirst())) {
+        TICKET_LOG(platform::Error) << "Cannot open the template given on the command line: "
+                                    << platform::Utf8(files.constFirst());
+        return false;
     }
     return true;
 }

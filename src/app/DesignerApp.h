@@ -23,6 +23,10 @@ public:
     // False when the designer cannot start; the process then ends.
     bool InitInstance();
 
+    // No file: a new template; a file: open it. False when the file given
+    // cannot be read, and the designer does not start.
+    static bool ProcessShellCommand(CMainFrame& frame, const QStringList& files);
+
     CMainFrame* MainFrame() const { return m_frame.get(); }
     // Set by --screenshot: where to save a picture of the window once shown.
     QString ScreenshotPath() const { return m_screenshotPath; }
