@@ -1,5 +1,6 @@
 #include "app/FrameBars.h"
 #include "FrameTestSupport.h"
+#include "app/AboutDialog.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QTranslator>
@@ -235,6 +237,36 @@ TEST(FrameBars, ChineseTextsEverywhere)
             }
         }
     }
+}
+
+TEST(FrameBars, BarAndPaneLayoutComesBackAtTheNextStart)
+{
+    {
+        FrameFixture f;
+        f.frame->show();
+        f.frame->Commands().Action(ID_VIEW_FORM_EDIT_TOOLBAR)->trigger();
+        f.frame->PropertiesDock()->close();
+        ASSERT_TRUE(f.frame->close());
+    }
+    FrameFixture next(/*keepSettings=*/true);
+    next.frame->show();
+    EXPECT_FALSE(next.frame->FormEditToolBar()->isVisible());
+    EXPECT_FALSE(next.frame->PropertiesDock()->isVisible());
+    EXPECT_TRUE(next.frame->StandardToolBar()->isVisible());
+    EXPECT_TRUE(next.frame->ToolboxDock()->isVisible());
+}
+
+TEST(FrameBars, AboutDialogIsChineseInEitherLanguage)
+{
+    AboutDialog about;
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.join(' ').contains(QString::fromUtf8("2.0 版")));
+    const QList<QPushButton*> buttons = about.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->text(), QString::fromUtf8("确定"));
 }
 
 } // namespace
