@@ -8,11 +8,10 @@ class DeviceState
 {
 public:
     virtual ~DeviceState() = default;
-    virtual bool IsPortOpen() const = 0;
+    // The device commands may run: a printer is open and nothing is being sent.
+    virtual bool CanRunDeviceCommand() const = 0;
     // The buffer being written, negative while no transfer runs.
     virtual int TransferIndex() const = 0;
-    // The device commands may run: a printer is open and nothing is being sent.
-    bool IsReady() const { return IsPortOpen() && TransferIndex() < 0; }
 };
 
 } // namespace app

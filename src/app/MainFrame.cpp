@@ -9,7 +9,6 @@
 #include "app/PrinterLink.h"
 #include "app/StatusPanes.h"
 #include "app/UiLanguage.h"
-#include "device/usb/PortStatus.h"
 #include "document/DesignerDoc.h"
 
 #include <QAction>
@@ -177,7 +176,7 @@ void CMainFrame::InstallHandlers()
 
     // Cutting is not offered, whatever a view may handle.
     c.SetUpdateRule(ID_EDIT_CUT, [] { return CommandState{false, false}; });
-    const auto deviceRule = [this] { return CommandState{Device()->IsReady(), false}; };
+    const auto deviceRule = [this] { return CommandState{Device()->CanRunDeviceCommand(), false}; };
     for (int id : {ID_UPLOAD_TEST_PAGE, ID_UPLOAD_DATA, ID_SET_DEVICE_TIME}) {
         c.SetUpdateRule(id, deviceRule);
     }
@@ -229,6 +228,13 @@ void CMainFrame::SetApplicationLook(int id)
 const DeviceState* CMainFrame::Device() const
 {
     return m_deviceState;
+}
+
+bool CMainFrame::StartTransfer(device::BufferList list)
+{
+    const bool started = m_printerLink != nullptr && m_printerLink->StartTransfer(std::move(list));
+    m_commands->UpdateAll();
+    return started;
 }
 
 void CMainFrame::OnPortStatusChanged(int textId)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/BufferList.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -66,6 +68,10 @@ public:
     // or the save fails.
     bool SaveModified();
     QStringList RecentFiles() const { return m_recentFiles; }
+
+    // Sends a transaction to the printer; false (the list dropped) when no
+    // printer is connected.
+    bool StartTransfer(device::BufferList list);
 
 public slots:
     // Pane 2: the printer's state as a status text id.

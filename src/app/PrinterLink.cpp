@@ -1,9 +1,6 @@
 #include "app/PrinterLink.h"
 
-#include "device/usb/BasicUsbPort.h"
-#include "device/usb/PortStatus.h"
-#include "device/usb/PrinterConnection.h"
-#include "device/usb/UdevPrinterWatcher.h"
+#include "device/link/DeviceLink.h"
 #include "platform/Logger.h"
 
 #include <QMetaObject>
@@ -11,10 +8,18 @@
 
 namespace app {
 
-PrinterLink::PrinterLink(QObject* parent)
-    : QObject(parent), m_work(boost::asio::make_work_guard(m_ioContext)),
-      m_port(std::make_unique<device::usb_port>(m_ioContext))
+PrinterLink::PrinterLink(QObject* parent) : QObject(parent)
 {
+    device::DeviceLink::Callbacks callbacks;
+    callbacks.statusChanged = [this](std::uint8_t, int textId) {
+        QMetaObject::invokeMethod(
+            this, [this, textId] { emit PortStatusTextChanged(textId); }, Qt::QueuedConnection);
+    };
+    callbacks.transferProgress = [this](int step, int count) {
+        QMetaObject::invokeMethod(
+            this, [this, step, count] { emit TransferProgress(step, count); }, Qt::QueuedConnection);
+    };
+    m_link = std::make_unique<device::DeviceLink>(std::move(callbacks));
 }
 
 PrinterLink::~PrinterLink()
@@ -24,25 +29,20 @@ PrinterLink::~PrinterLink()
 
 void PrinterLink::Start()
 {
-    if (m_ioThread.joinable()) {
+    if (m_monitor != nullptr) {
         return;
     }
-    m_ioThread = std::thread([this] { m_ioContext.run(); });
-
-    m_watcher = std::make_unique<device::udev_printer_watcher>();
-    m_connection =
-        std::make_unique<device::printer_connection>(*m_port, *m_watcher, [this](std::uint8_t status) {
-            const int textId = device::port_status_text_id(status);
-            QMetaObject::invokeMethod(
-                this, [this, textId] { emit PortStatusTextChanged(textId); }, Qt::QueuedConnection);
-        });
-    if (!m_watcher->is_valid()) {
-        TICKET_LOG(platform::Error) << "Printer discovery unavailable: udev could not be set up";
-        return;
+    const int fd = m_link->MonitorFd();
+    if (fd >= 0) {
+        m_monitor = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(m_monitor, &QSocketNotifier::activated, this, [this] { m_link->OnMonitorReadable(); });
+    } else {
+        TICKET_LOG(platform::Error) << "Printer hot-plug unavailable: udev could not be set up";
     }
-    m_monitor = new QSocketNotifier(m_watcher->monitor_fd(), QSocketNotifier::Read, this);
-    connect(m_monitor, &QSocketNotifier::activated, this, [this] { m_connection->on_monitor_readable(); });
-    m_connection->start();
+    const boost::system::error_code ec = m_link->Start();
+    if (ec) {
+        TICKET_LOG(platform::Notice) << "No printer opened at start-up: " << ec.message();
+    }
 }
 
 void PrinterLink::Stop()
@@ -50,18 +50,22 @@ void PrinterLink::Stop()
     if (m_monitor != nullptr) {
         m_monitor->setEnabled(false);
     }
-    boost::system::error_code ignored;
-    m_port->close(ignored);
-    m_work.reset();
-    m_ioContext.stop();
-    if (m_ioThread.joinable()) {
-        m_ioThread.join();
-    }
+    m_link->Shutdown();
 }
 
-bool PrinterLink::IsPortOpen() const
+bool PrinterLink::CanRunDeviceCommand() const
 {
-    return m_port->is_open();
+    return m_link->CanRunDeviceCommand();
+}
+
+int PrinterLink::TransferIndex() const
+{
+    return m_link->BufIndex();
+}
+
+bool PrinterLink::StartTransfer(device::BufferList list)
+{
+    return m_link->StartTransfer(std::move(list));
 }
 
 } // namespace app

@@ -1,28 +1,24 @@
 #pragma once
 
+#include "app/DeviceState.h"
+#include "device/BufferList.h"
+
 #include <QObject>
 
-#include "app/DeviceState.h"
-#include "device/usb/BasicUsbPort.h"
-
-#include <boost/asio/executor_work_guard.hpp>
-#include <boost/asio/io_context.hpp>
-
 #include <memory>
-#include <thread>
 
 class QSocketNotifier;
 
 namespace device {
-class printer_connection;
-class udev_printer_watcher;
-} // namespace device
+class DeviceLink;
+}
 
 namespace app {
 
-// The frame's side of the printer: the I/O thread, the USB port, discovery
-// and hot-plug, and the port status. Status changes arrive on the I/O thread
-// and reach the frame as queued signals, in the order they happened.
+// The frame's side of the printer: owns the device link (I/O thread, port,
+// discovery, transfer sequencer) and watches udev for it. The link reports
+// on its I/O thread; the reports reach the frame as signals queued in the
+// order they happened.
 class PrinterLink : public QObject, public DeviceState
 {
     Q_OBJECT
@@ -36,9 +32,10 @@ public:
     void Start();
     void Stop();
 
-    bool IsPortOpen() const override;
-    // No transfers are sent through this link yet.
-    int TransferIndex() const override { return -1; }
+    bool CanRunDeviceCommand() const override;
+    int TransferIndex() const override;
+    // Sends a transaction; false (and the list dropped) without a printer.
+    bool StartTransfer(device::BufferList list);
 
 signals:
     // The text id pane 2 shows for the printer's new port status.
@@ -47,12 +44,7 @@ signals:
     void TransferProgress(int step, int count);
 
 private:
-    boost::asio::io_context m_ioContext;
-    boost::asio::executor_work_guard<boost::asio::io_context::executor_type> m_work;
-    std::thread m_ioThread;
-    std::unique_ptr<device::usb_port> m_port;
-    std::unique_ptr<device::udev_printer_watcher> m_watcher;
-    std::unique_ptr<device::printer_connection> m_connection;
+    std::unique_ptr<device::DeviceLink> m_link;
     QSocketNotifier* m_monitor = nullptr;
 };
 

@@ -1,15 +1,12 @@
 #include "app/StatusPanes.h"
 
-#include "platform/Logger.h"
+#include "device/usb/PortStatus.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStackedWidget>
 #include <QStatusBar>
-
-#include <sstream>
-#include <string>
 
 namespace app {
 
@@ -19,9 +16,6 @@ constexpr int kMessagePaneWidth = 300;
 constexpr int kPrinterPaneWidth = 150;
 
 constexpr int kTextReady = 57345;
-constexpr int kTextNoTransmission = 140;
-constexpr int kTextWriteFailed = 201;
-constexpr int kTextWriteSucceeded = 203;
 
 QLabel* MakePane(QWidget* parent)
 {
@@ -38,19 +32,19 @@ QString StatusText(int id)
     switch (id) {
     case kTextReady:
         return QCoreApplication::translate("app::StatusPanes", "Ready");
-    case kTextNoTransmission:
+    case device::kTextNoTransmission:
         return QCoreApplication::translate("app::StatusPanes", "No transmission started");
-    case kTextWriteFailed:
+    case device::kTextWriteFailed:
         return QCoreApplication::translate("app::StatusPanes", "Failed to write data!");
-    case kTextWriteSucceeded:
+    case device::kTextWriteSucceeded:
         return QCoreApplication::translate("app::StatusPanes", "Successfully write data!");
-    case 310:
+    case device::kTextPleaseConnectPrinter:
         return QCoreApplication::translate("app::StatusPanes", "Please conect printer");
-    case 311:
+    case device::kTextPrinterHasError:
         return QCoreApplication::translate("app::StatusPanes", "Printer has error");
-    case 312:
+    case device::kTextPrinterStatusNormal:
         return QCoreApplication::translate("app::StatusPanes", "Printer Status is normal");
-    case 194:
+    case device::kTextPaperEmpty:
         return QCoreApplication::translate("app::StatusPanes", "Paper empty");
     default:
         return {};
@@ -66,7 +60,7 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar)
     m_transfer = new QStackedWidget(&bar);
     m_transfer->setObjectName(QStringLiteral("transferPane"));
     m_transferText = MakePane(m_transfer);
-    m_transferText->setText(StatusText(kTextNoTransmission));
+    m_transferText->setText(StatusText(device::kTextNoTransmission));
     m_progress = new QProgressBar(m_transfer);
     m_progress->setTextVisible(true);
     m_transfer->addWidget(m_transferText);
@@ -76,7 +70,7 @@ StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar)
     m_printer = MakePane(&bar);
     m_printer->setFixedWidth(kPrinterPaneWidth);
     m_printer->setObjectName(QStringLiteral("printerPane"));
-    m_printer->setText(StatusText(310));
+    m_printer->setText(StatusText(device::kTextPleaseConnectPrinter));
 
     // Normal widgets only: temporary status messages would cover them, so
     // the frame routes prompts to pane 0 itself.
@@ -111,48 +105,28 @@ QString StatusPanes::PrinterText() const
 
 void StatusPanes::ShowTransferProgress(int step, int count, int transferIndex)
 {
-    std::ostringstream formA;
-    formA << "Pane Progress iStep:" << step << ",m_bufIndex:" << transferIndex << ",total:" << m_total;
-    const std::string formB = formA.str() + "==" + std::to_string(count);
-
-    if (step == -1) {
-        TICKET_LOG(platform::Debug) << formB << " 发送失败";
-        m_total = -1;
-        ShowProgressBar(false);
-        ShowMessage(StatusText(kTextWriteFailed));
-        return;
-    }
-    if (step == 0) {
-        m_total = count;
-        TICKET_LOG(platform::Debug) << "Pane Progress iStep:" << step << ",m_bufIndex:" << transferIndex
-                                    << ",total:" << m_total;
-        m_progress->setRange(0, count);
+    using Action = device::ProgressUpdate::Action;
+    const device::ProgressUpdate update = m_progressTracker.OnPortTransProgress(step, count, transferIndex);
+    switch (update.action) {
+    case Action::None:
+        break;
+    case Action::ShowBar:
+        m_progress->setRange(0, update.range);
         m_progress->setValue(0);
         ShowProgressBar(true);
-        return;
+        break;
+    case Action::SetPosition:
+        m_progress->setValue(update.position);
+        break;
+    case Action::Succeeded:
+        m_progress->setValue(update.position);
+        ShowMessage(StatusText(update.messageTextId));
+        break;
+    case Action::Failed:
+        ShowProgressBar(false);
+        ShowMessage(StatusText(update.messageTextId));
+        break;
     }
-    const bool outOfRange = step < 0 || step > m_total;
-    if (step == count) {
-        if (outOfRange) {
-            TICKET_LOG(platform::Error) << formB;
-            return;
-        }
-        m_progress->setValue(step);
-        ShowMessage(StatusText(kTextWriteSucceeded));
-        TICKET_LOG(platform::Debug) << formB;
-        return;
-    }
-    if (transferIndex <= 0) {
-        TICKET_LOG(platform::Warning)
-            << "未处理的WM_PORT_TRANS_PROGRESS消息 iStep:" << step << ",m_bufIndex:" << transferIndex;
-        return;
-    }
-    if (outOfRange) {
-        TICKET_LOG(platform::Error) << formB;
-        return;
-    }
-    m_progress->setValue(step);
-    TICKET_LOG(platform::Debug) << formB;
 }
 
 void StatusPanes::ShowProgressBar(bool shown)

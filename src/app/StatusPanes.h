@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/link/TransferProgress.h"
+
 #include <QObject>
 #include <QString>
 
@@ -45,8 +47,7 @@ private:
     QLabel* m_transferText;
     QProgressBar* m_progress;
     QLabel* m_printer;
-    // Buffers in the running transfer; -1 after a failure.
-    int m_total = 0;
+    device::TransferProgressTracker m_progressTracker;
 };
 
 // Texts the frame shows by id in both languages.

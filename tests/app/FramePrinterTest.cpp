@@ -7,9 +7,11 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
+#include "device/ClockTransaction.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <gtest/gtest.h>
 
@@ -74,6 +76,35 @@ TEST(FramePrinter, PlugAndUnplugMoveThePaneAndTheCommands)
     EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please conect printer"; }))
         << f.PrinterText().toStdString();
     EXPECT_FALSE(f.UploadEnabled());
+}
+
+TEST(FramePrinter, ClockTransactionFillsTheProgressBarAndReportsSuccess)
+{
+    device_test::printer_testbed testbed;
+    testbed.add_printer(0);
+    PrinterFrame f;
+    ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
+
+    ASSERT_TRUE(f.frame->StartTransfer(
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+    StatusPanes& panes = f.frame->Panes();
+    EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Successfully write data!"; }))
+        << panes.Message().toStdString();
+    EXPECT_TRUE(panes.IsProgressShown());
+    EXPECT_EQ(panes.ProgressMaximum(), 3);
+    EXPECT_EQ(panes.ProgressValue(), 3);
+    EXPECT_TRUE(WaitFor([&] { return f.UploadEnabled(); }));
+}
+
+TEST(FramePrinter, NoTransferWithoutAPrinter)
+{
+    device_test::printer_testbed testbed;
+    PrinterFrame f;
+    EXPECT_FALSE(f.frame->StartTransfer(
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+    QApplication::processEvents();
+    EXPECT_FALSE(f.frame->Panes().IsProgressShown());
+    EXPECT_EQ(f.frame->Panes().Message(), "Ready");
 }
 
 } // namespace

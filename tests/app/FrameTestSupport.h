@@ -45,7 +45,7 @@ public:
 class FakeDevice : public DeviceState
 {
 public:
-    bool IsPortOpen() const override { return portOpen; }
+    bool CanRunDeviceCommand() const override { return portOpen && transferIndex < 0; }
     int TransferIndex() const override { return transferIndex; }
     bool portOpen = false;
     int transferIndex = -1;

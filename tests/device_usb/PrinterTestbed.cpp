@@ -1,6 +1,8 @@
 #include "PrinterTestbed.h"
 
 #include <cerrno>
+
+#include <fcntl.h>
 #include <string>
 
 #include <linux/lp.h>
@@ -35,7 +37,11 @@ gboolean answer_ioctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer 
     }
     if (request == kSoftReset) {
         ++bed->soft_resets;
-        umockdev_ioctl_client_complete(client, 0, 0);
+        if (bed->fail_soft_reset) {
+            umockdev_ioctl_client_complete(client, -1, EIO);
+        } else {
+            umockdev_ioctl_client_complete(client, 0, 0);
+        }
         return TRUE;
     }
     // Everything else (Asio's FIONBIO among them) reaches the pty itself.
@@ -90,6 +96,7 @@ printer_testbed::printer printer_testbed::add_printer(int number, const char* ve
         return added;
     }
     ::close(slave);
+    added.pty_path = pty_name;
     termios raw{};
     ::tcgetattr(added.master, &raw);
     ::cfmakeraw(&raw);
@@ -126,6 +133,27 @@ void printer_testbed::unplug(printer& gone)
         ::close(gone.master);
         gone.master = -1;
     }
+}
+
+void fill_printer(const printer_testbed::printer& printer)
+{
+    const int fd = ::open(printer.pty_path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    // The terminal layer moves data on behind our back: fill until a pass
+    // after a pause takes nothing more.
+    const std::string chunk(4096, 'x');
+    for (bool took_more = true; took_more;) {
+        took_more = false;
+        for (std::size_t size = chunk.size(); size > 0; size /= 2) {
+            while (::write(fd, chunk.data(), size) > 0) {
+                took_more = true;
+            }
+        }
+        ::usleep(50000);
+    }
+    ::close(fd);
 }
 
 std::string read_from(int master, int timeout_ms)

@@ -19,8 +19,9 @@ public:
         std::string usb_syspath;
         std::string interface_syspath;
         std::string node_syspath;
-        std::string devnode; // /dev/usb/lpN
-        int master = -1;     // reads what the designer wrote to the node
+        std::string devnode;  // /dev/usb/lpN
+        int master = -1;      // reads what the designer wrote to the node
+        std::string pty_path; // the pseudo terminal behind the node
     };
 
     printer_testbed();
@@ -38,11 +39,16 @@ public:
     // The port status byte the emulated driver answers with.
     std::atomic<int> status{0x18};
     std::atomic<int> soft_resets{0};
+    // The driver refuses the soft reset with EIO.
+    std::atomic<bool> fail_soft_reset{false};
 
 private:
     UMockdevTestbed* testbed_ = nullptr;
     UMockdevIoctlBase* handler_ = nullptr;
 };
+
+// Fills the printer's input so that the next write has to wait for it.
+void fill_printer(const printer_testbed::printer& printer);
 
 // What a printer node received, waiting at most timeout_ms for the first byte.
 std::string read_from(int master, int timeout_ms = 2000);

@@ -7,6 +7,7 @@
 #include "elements/SampleNumbers.h"
 #include "elements/TimeFormatList.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -100,9 +101,14 @@ private:
     std::mt19937 m_random;
 };
 
-QByteArray Markup(const CDesignerDoc& doc)
+// The written markup, less the sample text of time elements: that shows the
+// moment each element was made and may differ by a second between the two.
+QString Markup(const CDesignerDoc& doc)
 {
-    return document::WriteTemplateMarkup(*doc.GetForm(), *doc.GetPaintManager(), doc.GetDirectory());
+    QString markup = QString::fromUtf8(
+        document::WriteTemplateMarkup(*doc.GetForm(), *doc.GetPaintManager(), doc.GetDirectory()));
+    static const QRegularExpression timeText(QStringLiteral("(<Time [^>]*?)text=\"[^\"]*\" "));
+    return markup.replace(timeText, QStringLiteral("\\1"));
 }
 
 } // namespace
@@ -120,18 +126,20 @@ TEST(TemplateRoundTrip, EverySavedAttributeReadsBackTheSame)
         TemplateGenerator(seed).Fill(*original.GetForm());
         original.GetPaintManager()->AddFont("Arial", 14 + int(seed % 5), seed % 2 == 0, false, false);
         ASSERT_TRUE(original.OnSaveDocument(path)) << seed;
-        const QByteArray written = Markup(original);
+        const QString written = Markup(original);
 
         CDesignerDoc reopened;
         ASSERT_TRUE(reopened.OnOpenDocument(path));
         ASSERT_TRUE(reopened.OpenWarnings().isEmpty()) << seed << reopened.OpenWarnings().join(' ').toStdString();
         ASSERT_EQ(reopened.GetForm()->GetCount(), original.GetForm()->GetCount()) << seed;
-        EXPECT_EQ(QString::fromUtf8(Markup(reopened)), QString::fromUtf8(written)) << "seed " << seed;
+        EXPECT_EQ(Markup(reopened), written) << "seed " << seed;
         for (int i = 0; i < original.GetForm()->GetCount(); ++i) {
             CControlUI* before = original.GetForm()->GetItemAt(i);
             CControlUI* after = reopened.GetForm()->GetItemAt(i);
             EXPECT_EQ(after->GetClass(), before->GetClass());
-            EXPECT_EQ(after->GetText(), before->GetText()) << seed;
+            if (after->GetElementKind() != kElementTime) {
+                EXPECT_EQ(after->GetText(), before->GetText()) << seed;
+            }
             EXPECT_EQ(after->GetFixedXY(), before->GetFixedXY());
         }
     }

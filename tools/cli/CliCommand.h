@@ -10,9 +10,12 @@ namespace cli {
 enum ExitStatus : int
 {
     kExitOk = 0,
-    kExitUsage = 1,         // bad arguments
-    kExitCannotOpen = 2,    // the input file cannot be read
-    kExitWriteFailed = 3,   // the output could not be written
+    kExitUsage = 1,        // bad arguments
+    kExitCannotOpen = 2,   // the input file cannot be read
+    kExitWriteFailed = 3,  // the output could not be written
+    kExitNoPrinter = 4,    // no printer connected, or it cannot be opened
+    kExitPrinterBusy = 5,  // another program holds the printer
+    kExitDeviceFailed = 6, // writing to the printer failed or it did not answer
 };
 
 // One sub-command: "ticket-cli NAME ARGS...". args excludes the name.
@@ -46,5 +49,7 @@ bool RejectUnknownOptions(const QStringList& args, const char* usage);
 int RunDump(const QStringList& args);
 int RunNew(const QStringList& args);
 int RunSave(const QStringList& args);
+int RunSetClock(const QStringList& args);
+int RunStatus(const QStringList& args);
 
 } // namespace cli

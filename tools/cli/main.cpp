@@ -19,6 +19,9 @@ const cli::CliCommand kCommands[] = {
     {"dump", "dump TEMPLATE.vt [--json]", "print the form's settings and every element", cli::RunDump},
     {"new", "new OUT.vt [--paper 58|80]", "write a new, empty template", cli::RunNew},
     {"save", "save IN.vt OUT.vt", "open a template and save it under another name", cli::RunSave},
+    {"set-clock", "set-clock [--at \"YYYY-MM-DD HH:MM:SS\"] [--device /dev/usb/lpN]",
+     "set the printer's clock to now or to the given local time", cli::RunSetClock},
+    {"status", "status [--device /dev/usb/lpN]", "show the printer's port status", cli::RunStatus},
 };
 
 void PrintHelp()
@@ -26,8 +29,8 @@ void PrintHelp()
     cli::PrintOut(cli::Tr("usage: ticket-cli COMMAND [ARGUMENTS]"));
     cli::PrintOut(QString());
     for (const cli::CliCommand& command : kCommands) {
-        cli::PrintOut(QStringLiteral("  %1\n      %2")
-                          .arg(QString::fromUtf8(command.usage), cli::Tr(command.summary)));
+        cli::PrintOut(
+            QStringLiteral("  %1\n      %2").arg(QString::fromUtf8(command.usage), cli::Tr(command.summary)));
     }
 }
 
@@ -42,7 +45,8 @@ int main(int argc, char** argv)
     // Scripts and services often run without a session; give Qt the private
     // runtime folder it would pick anyway, without a warning on every run.
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        const QByteArray runtime =
+            QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
         if (QDir().mkpath(QString::fromLocal8Bit(runtime))) {
             QFile::setPermissions(QString::fromLocal8Bit(runtime),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -10,12 +10,18 @@ printer_connection::printer_connection(usb_port& port, udev_printer_watcher& wat
 {
 }
 
-void printer_connection::start()
+boost::system::error_code printer_connection::start()
 {
     const auto printers = watcher_.enumerate();
-    if (!printers.empty()) {
-        open_and_query(printers.front());
+    if (printers.empty()) {
+        return boost::system::errc::make_error_code(boost::system::errc::no_such_device);
     }
+    return open_and_query(printers.front().devnode);
+}
+
+boost::system::error_code printer_connection::open_device(const std::string& devnode)
+{
+    return open_and_query(devnode);
 }
 
 void printer_connection::on_monitor_readable()
@@ -23,7 +29,7 @@ void printer_connection::on_monitor_readable()
     for (const auto& event : watcher_.receive()) {
         if (event.kind == udev_printer_watcher::change::arrival) {
             if (!port_.is_open()) {
-                open_and_query(event.node);
+                open_and_query(event.node.devnode);
             }
         } else if (port_.is_open()) {
             port_status_ = kPortStatusNoPrinter;
@@ -34,14 +40,15 @@ void printer_connection::on_monitor_readable()
     }
 }
 
-void printer_connection::open_and_query(const printer_node& node)
+boost::system::error_code printer_connection::open_and_query(const std::string& devnode)
 {
     boost::system::error_code ec;
-    port_.open(node.devnode, ec);
+    port_.open(devnode, ec);
     if (!ec) {
         first_read_pending_ = true;
         query_port_status();
     }
+    return ec;
 }
 
 void printer_connection::query_port_status()

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace device {
 
@@ -31,7 +32,13 @@ public:
 
     // Opens the first printer present. A printer that cannot be opened (held
     // by another program) ends the search; its next arrival tries again.
-    void start();
+    // Returns why no port was opened: no_such_device when no printer is
+    // present, else the open's error.
+    boost::system::error_code start();
+
+    // Opens the printer at a node the user named, without discovery, and
+    // reads its status.
+    boost::system::error_code open_device(const std::string& devnode);
 
     // Handles the arrivals and removals pending on the watcher's monitor.
     // Arrivals are ignored while the port is open; the removal of any of our
@@ -44,7 +51,7 @@ public:
     std::uint8_t port_status() const { return port_status_.load(); }
 
 private:
-    void open_and_query(const printer_node& node);
+    boost::system::error_code open_and_query(const std::string& devnode);
     void on_port_status_read(const boost::system::error_code& ec, std::size_t bytes);
     void report(std::uint8_t status);
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "device/ClockTransaction.h"
+#include "device/PackedImage.h"
+#include "emulator/PrinterState.h"
+
+#include <string>
+
+namespace emulator {
+
+// The values the printer fills in when it prints a ticket.
+struct TicketValues
+{
+    int ticket = 1;
+    int waiting = 0;
+    int serving = 0;
+    device::LocalDateTime time{2024, 3, 1, 8, 30, 0};
+};
+
+// A number as a field of digitCount digits shows it: zero-padded, never cut.
+std::string NumberFieldText(int value, int digitCount);
+
+// The time as a time field of the given format index shows it; empty for an
+// index the printer does not know.
+std::string TimeFieldText(int formatIndex, const device::LocalDateTime& time);
+
+// The ticket as the printer would print it: the page image with every field's
+// text laid out from its glyph set, centred in the field's rectangle and cut
+// at its edges. A character missing from the set leaves a gap half a glyph
+// wide. Fields naming a missing set are left blank.
+device::PackedImage ComposeTicket(const UploadedTemplate& upload, const TicketValues& values);
+
+} // namespace emulator
