@@ -581,6 +581,66 @@ Display grid</source>
       <translation>用法: ticket-cli %1</translation>
     </message>
     <message>
+      <source>ticket-cli: --at needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+      <translation>ticket-cli: --at 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
+    </message>
+    <message>
+      <source>ticket-cli: the printer did not report its status</source>
+      <translation>ticket-cli: 打印机没有报告状态</translation>
+    </message>
+    <message>
+      <source>%1 (port status 0x%2)</source>
+      <translation>%1 (端口状态 0x%2)</translation>
+    </message>
+    <message>
+      <source>Printer has error</source>
+      <translation>打印机有错误</translation>
+    </message>
+    <message>
+      <source>Printer Status is normal</source>
+      <translation>打印机状态正常</translation>
+    </message>
+    <message>
+      <source>Paper empty</source>
+      <translation>缺纸</translation>
+    </message>
+    <message>
+      <source>Please conect printer</source>
+      <translation>请连接打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: printer busy: another program is using it</source>
+      <translation>ticket-cli: 打印机忙: 另一个程序正在使用它</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer: please connect the printer</source>
+      <translation>ticket-cli: 没有打印机: 请连接打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer at %1</source>
+      <translation>ticket-cli: %1 处没有打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer: cannot open it: %1</source>
+      <translation>ticket-cli: 没有打印机: 无法打开: %1</translation>
+    </message>
+    <message>
+      <source>ticket-cli: write failed: the printer took no data for %1 seconds</source>
+      <translation>ticket-cli: 写入失败: 打印机 %1 秒内没有接收数据</translation>
+    </message>
+    <message>
+      <source>Successfully write data!</source>
+      <translation>写入数据成功!</translation>
+    </message>
+    <message>
+      <source>ticket-cli: write failed: %1</source>
+      <translation>ticket-cli: 写入失败: %1</translation>
+    </message>
+    <message>
+      <source>Failed to write data!</source>
+      <translation>写入数据失败!</translation>
+    </message>
+    <message>
       <source>ticket-cli: %1</source>
       <translation>ticket-cli: %1</translation>
     </message>
@@ -611,6 +671,14 @@ Display grid</source>
     <message>
       <source>open a template and save it under another name</source>
       <translation>打开模板并以另一个名称保存</translation>
+    </message>
+    <message>
+      <source>set the printer's clock to now or to the given local time</source>
+      <translation>把打印机时钟设为现在或指定的本地时间</translation>
+    </message>
+    <message>
+      <source>show the printer's port status</source>
+      <translation>显示打印机的端口状态</translation>
     </message>
   </context>
 </TS>
