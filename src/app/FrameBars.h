@@ -8,7 +8,7 @@ namespace app {
 
 class CommandTable;
 
-// The menu bar, toolbars and docks of the frame, laid out from the command table.
+// The menus and toolbars of the frame, laid out from the command table.
 struct FrameBars
 {
     QMenu* fileMenu = nullptr;
