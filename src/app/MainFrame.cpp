@@ -72,6 +72,13 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     setAcceptDrops(true);
     FillTimeFormatWords();
 
+    // The enabling rules ask the device state from the first update on.
+    if (m_deviceState == nullptr) {
+        m_printerLink = new PrinterLink(this);
+        m_deviceState = m_printerLink;
+        connect(m_printerLink, &PrinterLink::PortStatusTextChanged, this, &CMainFrame::OnPortStatusChanged);
+        connect(m_printerLink, &PrinterLink::TransferProgress, this, &CMainFrame::OnPortTransProgress);
+    }
     m_commands = new CommandTable(this);
     const FrameBars bars = BuildFrameBars(*this, *m_commands);
     m_fileMenu = bars.fileMenu;
@@ -102,14 +109,9 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     connect(idle, &QTimer::timeout, m_commands, &CommandTable::UpdateAll);
     idle->start(kIdleUpdateMs);
 
-    if (m_deviceState == nullptr) {
-        m_printerLink = new PrinterLink(this);
-        m_deviceState = m_printerLink;
-        connect(m_printerLink, &PrinterLink::PortStatusTextChanged, this, &CMainFrame::OnPortStatusChanged);
-        connect(m_printerLink, &PrinterLink::TransferProgress, this, &CMainFrame::OnPortTransProgress);
-        if (options.startPrinterLink) {
-            m_printerLink->Start();
-        }
+    // The printer link starts last, once the panes it reports to exist.
+    if (m_printerLink != nullptr && options.startPrinterLink) {
+        m_printerLink->Start();
     }
     m_commands->UpdateAll();
 }
