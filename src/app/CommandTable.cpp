@@ -30,26 +30,26 @@ QList<QKeySequence> KeySequences(const char* keys)
 
 CommandTable::CommandTable(QObject* parent) : QObject(parent)
 {
-    for (const CommandSpec& spec : CommandSpecs()) {
-        const QString prompt = spec.prompt != nullptr ? Translate(spec.prompt) : QString();
+    for (const CommandEntry& entry : CommandEntries()) {
+        const QString prompt = entry.prompt != nullptr ? Translate(entry.prompt) : QString();
         const qsizetype split = prompt.indexOf(QLatin1Char('\n'));
         const QString statusTip = split < 0 ? prompt : prompt.left(split);
         const QString toolTip = split < 0 ? prompt : prompt.mid(split + 1);
 
         auto* action = new QAction(this);
-        action->setText(spec.text != nullptr ? Translate(spec.text) : toolTip);
+        action->setText(entry.text != nullptr ? Translate(entry.text) : toolTip);
         action->setStatusTip(statusTip);
         if (!toolTip.isEmpty()) {
             action->setToolTip(toolTip);
         }
-        action->setShortcuts(KeySequences(spec.keys));
-        action->setCheckable(spec.checkable);
-        if (spec.icon != nullptr) {
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+        action->setShortcuts(KeySequences(entry.keys));
+        action->setCheckable(entry.checkable);
+        if (entry.icon != nullptr) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))));
         }
-        action->setData(spec.id);
+        action->setData(entry.id);
         action->setEnabled(false);
-        const int id = spec.id;
+        const int id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { Run(id); });
         m_actions.insert(id, action);
         m_order.append(id);

@@ -12,7 +12,7 @@ namespace app {
 
 // How one command reads in the menu, on a toolbar and in the status bar.
 // Texts are English source texts; they are translated when actions are made.
-struct CommandSpec
+struct CommandEntry
 {
     int id;
     const char* text;   // menu caption, or nullptr for toolbar- and key-only commands
@@ -23,8 +23,8 @@ struct CommandSpec
 };
 
 // Every command the frame knows, in one place.
-const QList<CommandSpec>& CommandSpecs();
-const CommandSpec* FindCommandSpec(int id);
+const QList<CommandEntry>& CommandEntries();
+const CommandEntry* FindCommandEntry(int id);
 
 // What an update pass sets on a command.
 struct CommandState

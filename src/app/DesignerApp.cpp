@@ -33,9 +33,9 @@ bool CDesignerApp::InitInstance()
     parser.setApplicationDescription(
         QCoreApplication::translate("app::CDesignerApp", "Designer for queue-ticket printer templates"));
     parser.addHelpOption();
-    parser.addPositionalArgument(
-        QStringLiteral("template"),
-        QCoreApplication::translate("app::CDesignerApp", "A template file to open."));
+    parser.addPositionalArgument(QStringLiteral("template"),
+                                 QCoreApplication::translate("app::CDesignerApp", "A template file to open."),
+                                 QStringLiteral("[template.vt]"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QCoreApplication::translate("app::CDesignerApp", "Save a picture of the window to <file> and quit."),

@@ -230,8 +230,8 @@ TEST(FrameBars, ChineseTextsEverywhere)
               QString::fromUtf8("年,月,日,时,分,秒").split(QLatin1Char(',')));
 
     // Every command's caption and prompt has its Chinese text.
-    for (const CommandSpec& spec : CommandSpecs()) {
-        for (const char* text : {spec.text, spec.prompt}) {
+    for (const CommandEntry& entry : CommandEntries()) {
+        for (const char* text : {entry.text, entry.prompt}) {
             if (text != nullptr) {
                 EXPECT_FALSE(chinese.translator.translate("app::CommandTable", text).isEmpty()) << text;
             }

@@ -5,9 +5,9 @@
 
 namespace app {
 
-const QList<CommandSpec>& CommandSpecs()
+const QList<CommandEntry>& CommandEntries()
 {
-    static const QList<CommandSpec> specs{
+    static const QList<CommandEntry> specs{
         {ID_FILE_NEW, QT_TRANSLATE_NOOP("app::CommandTable", "New(&N)"),
          QT_TRANSLATE_NOOP("app::CommandTable", "Create new file\nNew"), "Ctrl+N", "file-new", false},
         {ID_FILE_OPEN, QT_TRANSLATE_NOOP("app::CommandTable", "Open(&O)..."),
@@ -120,11 +120,11 @@ const QList<CommandSpec>& CommandSpecs()
     return specs;
 }
 
-const CommandSpec* FindCommandSpec(int id)
+const CommandEntry* FindCommandEntry(int id)
 {
-    for (const CommandSpec& spec : CommandSpecs()) {
-        if (spec.id == id) {
-            return &spec;
+    for (const CommandEntry& entry : CommandEntries()) {
+        if (entry.id == id) {
+            return &entry;
         }
     }
     return nullptr;
