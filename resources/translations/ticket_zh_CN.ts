@@ -1,0 +1,684 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+  <context>
+    <name>MarkupUI::CTextEditUI</name>
+    <message>
+      <source>Text</source>
+      <translation>文本</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::CDesignerApp</name>
+    <message>
+      <source>Designer for queue-ticket printer templates</source>
+      <translation>排队票据打印机模板设计器</translation>
+    </message>
+    <message>
+      <source>A template file to open.</source>
+      <translation>要打开的模板文件。</translation>
+    </message>
+    <message>
+      <source>Save a picture of the window to &lt;file&gt; and quit.</source>
+      <translation>把窗口图像保存到 &lt;file&gt; 后退出。</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::CMainFrame</name>
+    <message>
+      <source>Vantro  Number  Print  Software</source>
+      <translation>打印模板设计器</translation>
+    </message>
+    <message>
+      <source>Tool Box</source>
+      <translation>工具箱</translation>
+    </message>
+    <message>
+      <source>Properties</source>
+      <translation>属性</translation>
+    </message>
+    <message>
+      <source>Vantro Design template</source>
+      <translation>Vantro打印模板</translation>
+    </message>
+    <message>
+      <source>A new template could not be created.</source>
+      <translation>无法新建模板。</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be opened.</source>
+      <translation>无法打开文件 %1。</translation>
+    </message>
+    <message>
+      <source>%1 could not be read as a design template, so it opens as an empty form.
+Saving asks for a new name and leaves the file as it is.
+
+%2</source>
+      <translation>%1 无法作为打印模板读取，已打开为空白模板。
+保存时会要求输入新文件名，原文件保持不变。
+
+%2</translation>
+    </message>
+    <message>
+      <source>Vantro design template</source>
+      <translation>模板</translation>
+    </message>
+    <message>
+      <source>The template could not be saved to %1.</source>
+      <translation>无法把模板保存到 %1。</translation>
+    </message>
+    <message>
+      <source>Open this document</source>
+      <translation>打开此文档</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::CommandTable</name>
+    <message>
+      <source>New(&amp;N)</source>
+      <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Create new file
+New</source>
+      <translation>创建新文档
+新建</translation>
+    </message>
+    <message>
+      <source>Open(&amp;O)...</source>
+      <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Open file
+Open</source>
+      <translation>打开现有文档
+打开</translation>
+    </message>
+    <message>
+      <source>Save(&amp;S)</source>
+      <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Save active document
+Save</source>
+      <translation>保存活动文档
+保存</translation>
+    </message>
+    <message>
+      <source>Save As(&amp;A)...</source>
+      <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+      <source>Save the active document with a new name
+Save as</source>
+      <translation>用新名称保存活动文档
+另存为</translation>
+    </message>
+    <message>
+      <source>Print Preview</source>
+      <translation>打印预览</translation>
+    </message>
+    <message>
+      <source>Show full page
+Print preview</source>
+      <translation>显示整页
+打印预览</translation>
+    </message>
+    <message>
+      <source>Send To COM Port(&amp;P)...	Ctrl+P</source>
+      <translation>发送到串口(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+      <source>Upload the test page to the printer
+Upload test page</source>
+      <translation>把测试页上传到打印机
+上传测试页</translation>
+    </message>
+    <message>
+      <source>Exit(&amp;X)</source>
+      <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+      <source>Exit the application; prompt to save the document
+Exit</source>
+      <translation>退出应用程序；提示保存文档
+退出</translation>
+    </message>
+    <message>
+      <source>Undo(&amp;U)</source>
+      <translation>撤消(&amp;U)</translation>
+    </message>
+    <message>
+      <source>Undo the last action
+Undo</source>
+      <translation>撤消上一个操作
+撤消</translation>
+    </message>
+    <message>
+      <source>Cut(&amp;T)</source>
+      <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+      <source>Cut the selection and put it into the clipboard
+Cut</source>
+      <translation>剪切所选内容，将其放入剪贴板
+剪切</translation>
+    </message>
+    <message>
+      <source>Copy(&amp;C)</source>
+      <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Copy the selection and put it in the clipboard
+Copy</source>
+      <translation>复制所选内容，将其放入剪贴板
+复制</translation>
+    </message>
+    <message>
+      <source>Paste(&amp;P)</source>
+      <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+      <source>Insert clipboard content
+Paste</source>
+      <translation>插入剪贴板内容
+粘贴</translation>
+    </message>
+    <message>
+      <source>Standard</source>
+      <translation>标准工具栏</translation>
+    </message>
+    <message>
+      <source>Show or hide the standard toolbar
+Standard toolbar</source>
+      <translation>显示或隐藏标准工具栏
+标准工具栏</translation>
+    </message>
+    <message>
+      <source>Form Edit</source>
+      <translation>窗体编辑</translation>
+    </message>
+    <message>
+      <source>Form format editing
+Form edit</source>
+      <translation>窗体格式编辑
+窗体编辑</translation>
+    </message>
+    <message>
+      <source>Status Bar(&amp;S)</source>
+      <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Show or hide the status bar
+Switch status bar</source>
+      <translation>显示或隐藏状态栏
+切换状态栏</translation>
+    </message>
+    <message>
+      <source>Windows 2000(&amp;2)</source>
+      <translation>Windows 2000(&amp;2)</translation>
+    </message>
+    <message>
+      <source>Office XP(&amp;X)</source>
+      <translation>Office XP(&amp;X)</translation>
+    </message>
+    <message>
+      <source>Windows XP(&amp;W)</source>
+      <translation>Windows XP(&amp;W)</translation>
+    </message>
+    <message>
+      <source>Office 2003(&amp;3)</source>
+      <translation>Office 2003(&amp;3)</translation>
+    </message>
+    <message>
+      <source>Visual Studio 200&amp;5</source>
+      <translation>Visual Studio 200&amp;5</translation>
+    </message>
+    <message>
+      <source>Visual Studio 200&amp;8</source>
+      <translation>Visual Studio 200&amp;8</translation>
+    </message>
+    <message>
+      <source>Blue style(&amp;B)</source>
+      <translation>蓝色样式(&amp;B)</translation>
+    </message>
+    <message>
+      <source>Black style(&amp;L)</source>
+      <translation>黑色样式(&amp;L)</translation>
+    </message>
+    <message>
+      <source>Silver style(&amp;S)</source>
+      <translation>银色样式(&amp;S)</translation>
+    </message>
+    <message>
+      <source>Aqua style(&amp;A)</source>
+      <translation>水绿色样式(&amp;A)</translation>
+    </message>
+    <message>
+      <source>Windows 7</source>
+      <translation>Windows 7</translation>
+    </message>
+    <message>
+      <source>Toolbox</source>
+      <translation>工具箱</translation>
+    </message>
+    <message>
+      <source>Show the toolbox
+Toolbox</source>
+      <translation>显示工具箱
+工具箱</translation>
+    </message>
+    <message>
+      <source>Property Window</source>
+      <translation>属性</translation>
+    </message>
+    <message>
+      <source>Show the properties window
+Properties</source>
+      <translation>显示属性窗口
+属性</translation>
+    </message>
+    <message>
+      <source>About Designer(&amp;A)...</source>
+      <translation>关于 Designer(&amp;A)...</translation>
+    </message>
+    <message>
+      <source>Display program information, version number and copyright
+About</source>
+      <translation>显示程序信息、版本号和版权
+关于</translation>
+    </message>
+    <message>
+      <source>Print active document
+Print</source>
+      <translation>打印活动文档
+打印</translation>
+    </message>
+    <message>
+      <source>Redo the last undo operation
+Redo</source>
+      <translation>恢复上次撤消的操作
+重做</translation>
+    </message>
+    <message>
+      <source>Delete selected controls
+Delete</source>
+      <translation>删除选中的控件
+删除</translation>
+    </message>
+    <message>
+      <source>Set device time</source>
+      <translation>设置设备时间</translation>
+    </message>
+    <message>
+      <source>Upload data to the device</source>
+      <translation>上传数据到设备</translation>
+    </message>
+    <message>
+      <source>Switch to the next pane
+Next pane</source>
+      <translation>切换到下一个窗格
+下一窗格</translation>
+    </message>
+    <message>
+      <source>Switch back to the previous pane
+Previous pane</source>
+      <translation>切换回上一个窗格
+上一窗格</translation>
+    </message>
+    <message>
+      <source>
+Left align</source>
+      <translation>
+左对齐</translation>
+    </message>
+    <message>
+      <source>
+Right align</source>
+      <translation>
+右对齐</translation>
+    </message>
+    <message>
+      <source>
+Top align</source>
+      <translation>
+顶端对齐</translation>
+    </message>
+    <message>
+      <source>
+Bottom align</source>
+      <translation>
+底端对齐</translation>
+    </message>
+    <message>
+      <source>
+Make the horizontal spacing consistent</source>
+      <translation>
+使水平间距相等</translation>
+    </message>
+    <message>
+      <source>
+Make the longitudinal spacing consistent</source>
+      <translation>
+使垂直间距相等</translation>
+    </message>
+    <message>
+      <source>
+Make the width the same</source>
+      <translation>
+使宽度相同</translation>
+    </message>
+    <message>
+      <source>
+Make the height the same</source>
+      <translation>
+使高度相同</translation>
+    </message>
+    <message>
+      <source>
+Make the same size</source>
+      <translation>
+使大小相同</translation>
+    </message>
+    <message>
+      <source>
+Display grid</source>
+      <translation>
+显示网格</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::FrameBars</name>
+    <message>
+      <source>File(&amp;F)</source>
+      <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Edit(&amp;E)</source>
+      <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+      <source>View(&amp;V)</source>
+      <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+      <source>Toolbar(&amp;T)</source>
+      <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+      <source>Application Look(&amp;A)</source>
+      <translation>外观(&amp;A)</translation>
+    </message>
+    <message>
+      <source>Office 2007(&amp;7)</source>
+      <translation>Office 2007(&amp;7)</translation>
+    </message>
+    <message>
+      <source>Window</source>
+      <translation>窗口</translation>
+    </message>
+    <message>
+      <source>Help(&amp;H)</source>
+      <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+      <source>Standard</source>
+      <translation>标准</translation>
+    </message>
+    <message>
+      <source>Form edit</source>
+      <translation>窗体编辑</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::FramePrompts</name>
+    <message>
+      <source>Design template (*.vt)</source>
+      <translation>打印模板 (*.vt)</translation>
+    </message>
+    <message>
+      <source>Save changes to %1?</source>
+      <translation>是否保存对 %1 的更改?</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+      <source>&amp;Don't Save</source>
+      <translation>不保存(&amp;N)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>打开</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>另存为</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::StatusPanes</name>
+    <message>
+      <source>Ready</source>
+      <translation>就绪</translation>
+    </message>
+    <message>
+      <source>No transmission started</source>
+      <translation>未开始传输</translation>
+    </message>
+    <message>
+      <source>Failed to write data!</source>
+      <translation>写入数据失败!</translation>
+    </message>
+    <message>
+      <source>Successfully write data!</source>
+      <translation>写入数据成功!</translation>
+    </message>
+    <message>
+      <source>Please conect printer</source>
+      <translation>请连接打印机</translation>
+    </message>
+    <message>
+      <source>Printer has error</source>
+      <translation>打印机有错误</translation>
+    </message>
+    <message>
+      <source>Printer Status is normal</source>
+      <translation>打印机状态正常</translation>
+    </message>
+    <message>
+      <source>Paper empty</source>
+      <translation>缺纸</translation>
+    </message>
+  </context>
+  <context>
+    <name>app::TimeFormatWords</name>
+    <message>
+      <source>Year</source>
+      <translation>年</translation>
+    </message>
+    <message>
+      <source>Month</source>
+      <translation>月</translation>
+    </message>
+    <message>
+      <source>Day</source>
+      <translation>日</translation>
+    </message>
+    <message>
+      <source>Hour</source>
+      <translation>时</translation>
+    </message>
+    <message>
+      <source>Minute</source>
+      <translation>分</translation>
+    </message>
+    <message>
+      <source>Second</source>
+      <translation>秒</translation>
+    </message>
+  </context>
+  <context>
+    <name>document</name>
+    <message>
+      <source>The markup holds no element.</source>
+      <translation>标记中没有任何元素。</translation>
+    </message>
+    <message>
+      <source>Cannot open %1: %2</source>
+      <translation>无法打开 %1: %2</translation>
+    </message>
+    <message>
+      <source>The file is not a ZIP archive.</source>
+      <translation>该文件不是 ZIP 压缩包。</translation>
+    </message>
+    <message>
+      <source>The archive holds no readable skin.xml (%1).</source>
+      <translation>压缩包中没有可读的 skin.xml (%1)。</translation>
+    </message>
+    <message>
+      <source>The markup does not start with a form.</source>
+      <translation>标记的根元素不是窗体。</translation>
+    </message>
+    <message>
+      <source>The markup cannot be read: %1</source>
+      <translation>无法读取标记: %1</translation>
+    </message>
+    <message>
+      <source>The template archive could not be rebuilt.</source>
+      <translation>无法重建模板压缩包。</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>无法写入 %1: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ticket-cli</name>
+    <message>
+      <source>ticket-cli: %1 needs a value</source>
+      <translation>ticket-cli: %1 需要一个值</translation>
+    </message>
+    <message>
+      <source>ticket-cli: unknown option %1</source>
+      <translation>ticket-cli: 未知选项 %1</translation>
+    </message>
+    <message>
+      <source>usage: ticket-cli %1</source>
+      <translation>用法: ticket-cli %1</translation>
+    </message>
+    <message>
+      <source>ticket-cli: --at needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+      <translation>ticket-cli: --at 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
+    </message>
+    <message>
+      <source>ticket-cli: the printer did not report its status</source>
+      <translation>ticket-cli: 打印机没有报告状态</translation>
+    </message>
+    <message>
+      <source>%1 (port status 0x%2)</source>
+      <translation>%1 (端口状态 0x%2)</translation>
+    </message>
+    <message>
+      <source>Printer has error</source>
+      <translation>打印机有错误</translation>
+    </message>
+    <message>
+      <source>Printer Status is normal</source>
+      <translation>打印机状态正常</translation>
+    </message>
+    <message>
+      <source>Paper empty</source>
+      <translation>缺纸</translation>
+    </message>
+    <message>
+      <source>Please conect printer</source>
+      <translation>请连接打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: printer busy: another program is using it</source>
+      <translation>ticket-cli: 打印机忙: 另一个程序正在使用它</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer: please connect the printer</source>
+      <translation>ticket-cli: 没有打印机: 请连接打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer at %1</source>
+      <translation>ticket-cli: %1 处没有打印机</translation>
+    </message>
+    <message>
+      <source>ticket-cli: no printer: cannot open it: %1</source>
+      <translation>ticket-cli: 没有打印机: 无法打开: %1</translation>
+    </message>
+    <message>
+      <source>ticket-cli: write failed: the printer took no data for %1 seconds</source>
+      <translation>ticket-cli: 写入失败: 打印机 %1 秒内没有接收数据</translation>
+    </message>
+    <message>
+      <source>Successfully write data!</source>
+      <translation>写入数据成功!</translation>
+    </message>
+    <message>
+      <source>ticket-cli: write failed: %1</source>
+      <translation>ticket-cli: 写入失败: %1</translation>
+    </message>
+    <message>
+      <source>Failed to write data!</source>
+      <translation>写入数据失败!</translation>
+    </message>
+    <message>
+      <source>ticket-cli: %1</source>
+      <translation>ticket-cli: %1</translation>
+    </message>
+    <message>
+      <source>ticket-cli: cannot save %1: %2</source>
+      <translation>ticket-cli: 无法保存 %1: %2</translation>
+    </message>
+    <message>
+      <source>ticket-cli: warning: %1 opens as an empty form: %2</source>
+      <translation>ticket-cli: 警告: %1 打开为空白模板: %2</translation>
+    </message>
+    <message>
+      <source>usage: ticket-cli COMMAND [ARGUMENTS]</source>
+      <translation>用法: ticket-cli 命令 [参数]</translation>
+    </message>
+    <message>
+      <source>ticket-cli: unknown command %1</source>
+      <translation>ticket-cli: 未知命令 %1</translation>
+    </message>
+    <message>
+      <source>print the form's settings and every element</source>
+      <translation>显示模板的页面设置和每个元素</translation>
+    </message>
+    <message>
+      <source>write a new, empty template</source>
+      <translation>写出一个新的空白模板</translation>
+    </message>
+    <message>
+      <source>open a template and save it under another name</source>
+      <translation>打开模板并以另一个名称保存</translation>
+    </message>
+    <message>
+      <source>set the printer's clock to now or to the given local time</source>
+      <translation>把打印机时钟设为现在或指定的本地时间</translation>
+    </message>
+    <message>
+      <source>show the printer's port status</source>
+      <translation>显示打印机的端口状态</translation>
+    </message>
+  </context>
+</TS>

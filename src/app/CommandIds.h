@@ -1,0 +1,64 @@
+#pragma once
+
+// Command ids of the designer's menus, toolbars and keys. The framework's
+// standard commands keep their customary numbers; the rest are our own.
+namespace app {
+
+enum CommandId : int
+{
+    ID_VIEW_FORM_EDIT_TOOLBAR = 127,
+
+    ID_VIEW_APPLOOK_WIN_2000 = 205,
+    ID_VIEW_APPLOOK_OFF_XP = 206,
+    ID_VIEW_APPLOOK_WIN_XP = 207,
+    ID_VIEW_APPLOOK_OFF_2003 = 208,
+    ID_VIEW_APPLOOK_VS_2005 = 209,
+    ID_VIEW_APPLOOK_VS_2008 = 210,
+    ID_VIEW_APPLOOK_OFF_2007_BLUE = 215,
+    ID_VIEW_APPLOOK_OFF_2007_BLACK = 216,
+    ID_VIEW_APPLOOK_OFF_2007_SILVER = 217,
+    ID_VIEW_APPLOOK_OFF_2007_AQUA = 218,
+    ID_VIEW_APPLOOK_WINDOWS_7 = 219,
+
+    ID_ALIGN_LEFT = 32775,
+    ID_ALIGN_RIGHT = 32776,
+    ID_ALIGN_TOP = 32777,
+    ID_ALIGN_BOTTOM = 32778,
+    ID_SPACE_ACROSS = 32781,
+    ID_SPACE_DOWN = 32782,
+    ID_SAME_WIDTH = 32783,
+    ID_SAME_HEIGHT = 32784,
+    ID_SAME_SIZE = 32785,
+    ID_SHOW_GRID = 32786,
+    ID_WINDOW_TOOLBOX = 32809,
+    ID_WINDOW_PROPERTIES = 32810,
+    ID_UPLOAD_TEST_PAGE = 32815,
+    ID_UPLOAD_DATA = 32816,
+    ID_SET_DEVICE_TIME = 32822,
+    ID_DELETE_CONTROLS = 32823,
+
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};
+
+// The first and last application look.
+inline constexpr int kFirstLook = ID_VIEW_APPLOOK_WIN_2000;
+inline constexpr int kLastLook = ID_VIEW_APPLOOK_WINDOWS_7;
+inline constexpr int kDefaultLook = ID_VIEW_APPLOOK_VS_2008;
+
+} // namespace app

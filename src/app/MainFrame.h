@@ -1,0 +1,125 @@
+#pragma once
+
+#include "device/BufferList.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class QDockWidget;
+class QMenu;
+class QToolBar;
+
+namespace document {
+class CDesignerDoc;
+}
+
+namespace app {
+
+class CommandTable;
+class DeviceState;
+class FramePrompts;
+class PrinterLink;
+class StatusPanes;
+
+// The designer's main window: menus, the Standard and Form edit toolbars,
+// the status bar, the toolbox and properties docks, the file commands on
+// the one document, and the printer link.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        // Tests leave the printer alone and answer the dialogs themselves.
+        bool startPrinterLink = true;
+        std::unique_ptr<FramePrompts> prompts;
+        // When set, the enabling rules read it instead of the printer link.
+        const DeviceState* deviceState = nullptr;
+    };
+
+    explicit CMainFrame(document::CDesignerDoc& document);
+    CMainFrame(document::CDesignerDoc& document, Options options);
+    ~CMainFrame() override;
+
+    // The frame while it exists, for panes and views that need it.
+    static CMainFrame* Instance() { return s_instance; }
+
+    CommandTable& Commands() { return *m_commands; }
+    StatusPanes& Panes() { return *m_panes; }
+    document::CDesignerDoc& Document() { return m_document; }
+    QDockWidget* ToolboxDock() const { return m_toolbox; }
+    QDockWidget* PropertiesDock() const { return m_properties; }
+    QToolBar* StandardToolBar() const { return m_standard; }
+    QToolBar* FormEditToolBar() const { return m_formEdit; }
+
+    int ApplicationLook() const { return m_look; }
+    // Switches the look at once and remembers it for the next start.
+    void SetApplicationLook(int id);
+
+    // The file commands; each asks to save a modified template first where
+    // it would replace it. False when nothing changed.
+    bool NewDocument();
+    bool OpenDocumentFile(const QString& path);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Asks whether to save a modified template; false when the user cancels
+    // or the save fails.
+    bool SaveModified();
+    QStringList RecentFiles() const { return m_recentFiles; }
+
+    // Sends a transaction to the printer; false (the list dropped) when no
+    // printer is connected.
+    bool StartTransfer(device::BufferList list);
+
+public slots:
+    // Pane 2: the printer's state as a status text id.
+    void OnPortStatusChanged(int textId);
+    // Panes 1 and 0: one progress report of a transfer.
+    void OnPortTransProgress(int step, int count);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    class DocumentWatch;
+
+    void CreateDocks();
+    void InstallHandlers();
+    void InstallFileHandlers();
+    void ShowPane(QDockWidget* dock);
+    void SwitchPane(int direction);
+    void RestoreLayout();
+    void SaveLayout();
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void RebuildRecentMenu();
+    bool SaveTo(const QString& path);
+    QString DocumentName() const;
+    const DeviceState* Device() const;
+
+    static CMainFrame* s_instance;
+
+    document::CDesignerDoc& m_document;
+    std::unique_ptr<FramePrompts> m_prompts;
+    std::unique_ptr<DocumentWatch> m_documentWatch;
+    CommandTable* m_commands = nullptr;
+    StatusPanes* m_panes = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_standard = nullptr;
+    QToolBar* m_formEdit = nullptr;
+    QDockWidget* m_toolbox = nullptr;
+    QDockWidget* m_properties = nullptr;
+    PrinterLink* m_printerLink = nullptr;
+    const DeviceState* m_deviceState = nullptr;
+    QStringList m_recentFiles;
+    int m_look;
+};
+
+} // namespace app

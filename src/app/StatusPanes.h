@@ -1,0 +1,56 @@
+#pragma once
+
+#include "device/link/TransferProgress.h"
+
+#include <QObject>
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+class QStackedWidget;
+class QStatusBar;
+
+namespace app {
+
+// The frame's three status-bar panes: messages and command prompts (300 px),
+// transfer progress (stretching) and the printer's state (150 px).
+class StatusPanes : public QObject
+{
+    Q_OBJECT
+public:
+    explicit StatusPanes(QStatusBar& bar);
+
+    // Pane 0: a command prompt, or "Ready" when the prompt is empty.
+    void ShowMessage(const QString& text);
+    QString Message() const;
+
+    // Pane 2: the text of a printer status text id.
+    void ShowPrinterText(int textId);
+    QString PrinterText() const;
+
+    // Pane 1 and 0 for one progress report of a transfer: step is the index
+    // of the buffer just written, count when all are, -1 on failure.
+    // transferIndex is the sequencer's current buffer, negative when idle.
+    void ShowTransferProgress(int step, int count, int transferIndex);
+    bool IsProgressShown() const;
+    int ProgressValue() const;
+    int ProgressMaximum() const;
+    QString TransferText() const;
+
+    QLabel* MessagePane() const { return m_message; }
+
+private:
+    void ShowProgressBar(bool shown);
+
+    QLabel* m_message;
+    QStackedWidget* m_transfer;
+    QLabel* m_transferText;
+    QProgressBar* m_progress;
+    QLabel* m_printer;
+    device::TransferProgressTracker m_progressTracker;
+};
+
+// Texts the frame shows by id in both languages.
+QString StatusText(int id);
+
+} // namespace app

@@ -1,0 +1,111 @@
+// The frame's printer side against emulated udev printers: the status pane
+// and the device commands follow plugging, status and unplugging.
+// glib first: it names struct members "signals", which Qt defines as a keyword.
+#include "device_usb/PrinterTestbed.h"
+
+#include "FrameTestSupport.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/StatusPanes.h"
+#include "device/ClockTransaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace app::test {
+namespace {
+
+// Runs the event loop until done() holds or five seconds pass.
+bool WaitFor(const std::function<bool()>& done)
+{
+    QDeadlineTimer deadline(5000);
+    while (!done() && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return done();
+}
+
+struct PrinterFrame
+{
+    explicit PrinterFrame()
+    {
+        document.OnNewDocument();
+        CMainFrame::Options options;
+        options.prompts = std::make_unique<ScriptedPrompts>();
+        frame = std::make_unique<CMainFrame>(document, std::move(options));
+        // What a later handler does is not the point; its being allowed is.
+        frame->Commands().SetHandler(ID_UPLOAD_DATA, [] {});
+        frame->Commands().UpdateAll();
+    }
+    bool UploadEnabled() const { return frame->Commands().Action(ID_UPLOAD_DATA)->isEnabled(); }
+    QString PrinterText() const { return frame->Panes().PrinterText(); }
+
+    document::CDesignerDoc document;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST(FramePrinter, PrinterPresentAtStartIsOpenedAndItsStatusShown)
+{
+    device_test::printer_testbed testbed;
+    testbed.status = 0x38;
+    testbed.add_printer(0);
+    PrinterFrame f;
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Paper empty"; })) << f.PrinterText().toStdString();
+    EXPECT_TRUE(f.UploadEnabled());
+}
+
+TEST(FramePrinter, PlugAndUnplugMoveThePaneAndTheCommands)
+{
+    device_test::printer_testbed testbed;
+    PrinterFrame f;
+    EXPECT_EQ(f.PrinterText(), "Please conect printer");
+    EXPECT_FALSE(f.UploadEnabled());
+
+    testbed.status = 0x18;
+    auto printer = testbed.plug(0);
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }))
+        << f.PrinterText().toStdString();
+    EXPECT_TRUE(f.UploadEnabled());
+
+    testbed.unplug(printer);
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please conect printer"; }))
+        << f.PrinterText().toStdString();
+    EXPECT_FALSE(f.UploadEnabled());
+}
+
+TEST(FramePrinter, ClockTransactionFillsTheProgressBarAndReportsSuccess)
+{
+    device_test::printer_testbed testbed;
+    testbed.add_printer(0);
+    PrinterFrame f;
+    ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
+
+    ASSERT_TRUE(f.frame->StartTransfer(
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+    StatusPanes& panes = f.frame->Panes();
+    EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Successfully write data!"; }))
+        << panes.Message().toStdString();
+    EXPECT_TRUE(panes.IsProgressShown());
+    EXPECT_EQ(panes.ProgressMaximum(), 3);
+    EXPECT_EQ(panes.ProgressValue(), 3);
+    EXPECT_TRUE(WaitFor([&] { return f.UploadEnabled(); }));
+}
+
+TEST(FramePrinter, NoTransferWithoutAPrinter)
+{
+    device_test::printer_testbed testbed;
+    PrinterFrame f;
+    EXPECT_FALSE(f.frame->StartTransfer(
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+    QApplication::processEvents();
+    EXPECT_FALSE(f.frame->Panes().IsProgressShown());
+    EXPECT_EQ(f.frame->Panes().Message(), "Ready");
+}
+
+} // namespace
+} // namespace app::test
