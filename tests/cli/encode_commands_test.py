@@ -13,13 +13,17 @@ import zlib
 CLI = sys.argv.pop(1)
 EMU = sys.argv.pop(1)
 
+# Glyphs are scaled by the extent of the field's shown text, so the fields
+# show texts that do not change between two runs: a fixed sample number and
+# the year.
 TEMPLATE = ('<?xml version="1.0" encoding="utf-8" standalone="yes" ?>\n<Window>\n'
             '<Form width="464" height="580" printpadding="5,10,5,10" dpi="203.2,406.4" model="58">\n'
             '<TextEdit text="Welcome" float="true" pos="60,90,0,0" width="340" height="40" />\n'
-            '<QueuingNum float="true" pos="140,150,0,0" width="180" height="80" num_length="3" />\n'
+            '<QueuingNum float="true" pos="140,150,0,0" width="180" height="80" queuingnum="123" '
+            'num_length="3" />\n'
             '<Rectangle bordersize="3" float="true" pos="50,140,0,0" width="360" height="100" '
             'bordercolor="#FF000000" />\n'
-            '<Time float="true" pos="80,260,0,0" width="300" height="30" timeformat="HH:MM:SS" />\n'
+            '<Time float="true" pos="80,260,0,0" width="300" height="30" timeformat="Year" />\n'
             '</Form>\n</Window>\n')
 
 
