@@ -11,6 +11,7 @@
 #include "device/link/TransferPort.h"
 #include "device/link/TransferSequencer.h"
 #include "document/DesignerDoc.h"
+#include "platform/Logger.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -176,6 +177,10 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QGuiApplication app(argc, argv);
+    // The port code logs as it does in the designer: to a file, errors only.
+    platform::LoggingSettings logging = platform::DefaultLoggingSettings();
+    logging.directory = (bench::WorkDir() + QStringLiteral("/log")).toStdString();
+    platform::InitLogging(logging);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
