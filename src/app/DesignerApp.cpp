@@ -1,5 +1,6 @@
 #include "app/DesignerApp.h"
 
+#include "app/FirstPaintQuit.h"
 #include "app/MainFrame.h"
 #include "app/UiLanguage.h"
 #include "platform/Logger.h"
@@ -41,12 +42,20 @@ bool CDesignerApp::InitInstance()
         QCoreApplication::translate("app::CDesignerApp", "Save a picture of the window to <file> and quit."),
         QStringLiteral("file"));
     parser.addOption(screenshot);
+    const QCommandLineOption quitAfterFirstPaint(
+        QStringLiteral("quit-after-first-paint"),
+        QCoreApplication::translate("app::CDesignerApp",
+                                    "Quit as soon as the window has been painted once."));
+    parser.addOption(quitAfterFirstPaint);
     parser.process(arguments());
     m_screenshotPath = parser.value(screenshot);
 
     m_frame = std::make_unique<CMainFrame>(m_document);
     if (!ProcessShellCommand(*m_frame, parser.positionalArguments())) {
         return false;
+    }
+    if (parser.isSet(quitAfterFirstPaint)) {
+        new FirstPaintQuit(m_frame.get());
     }
     m_frame->show();
 

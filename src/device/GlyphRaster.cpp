@@ -1,5 +1,6 @@
 #include "device/GlyphRaster.h"
 
+#include "device/DotPacking.h"
 #include "elements/DesignLabelUI.h"
 #include "platform/AreaStretch.h"
 #include "platform/DrawTextFlags.h"
@@ -75,14 +76,8 @@ PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const Print
 
 PackedImage PackGlyphBits(const QImage& image)
 {
-    PackedImage packed = PackedImage::Blank(image.width(), image.height());
-    for (int y = 0; y < packed.height; ++y) {
-        for (int x = 0; x < packed.width; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            packed.SetDot(x, y, qRed(pixel) != 255 || qGreen(pixel) != 255 || qBlue(pixel) != 255);
-        }
-    }
-    return packed;
+    return PackDots(image,
+                    [](QRgb pixel) { return qRed(pixel) != 255 || qGreen(pixel) != 255 || qBlue(pixel) != 255; });
 }
 
 } // namespace device

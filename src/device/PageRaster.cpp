@@ -1,6 +1,7 @@
 #include "device/PageRaster.h"
 
 #include "controls/PaintManagerUI.h"
+#include "device/DotPacking.h"
 #include "elements/FormUI.h"
 #include "platform/AreaStretch.h"
 #include "platform/DrawingContext.h"
@@ -55,13 +56,7 @@ QImage RenderPageImage(MarkupUI::CFormUI& form)
 
 PackedImage PackImageBits(const QImage& image)
 {
-    PackedImage packed = PackedImage::Blank(image.width(), image.height());
-    for (int y = 0; y < packed.height; ++y) {
-        for (int x = 0; x < packed.width; ++x) {
-            packed.SetDot(x, y, platform::IsInk(image.pixel(x, y)));
-        }
-    }
-    return packed;
+    return PackDots(image, [](QRgb pixel) { return platform::IsInk(pixel); });
 }
 
 } // namespace device

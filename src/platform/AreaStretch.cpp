@@ -62,6 +62,19 @@ void Accumulate(int64_t sums[4], uint32_t pixel, int64_t weight)
     }
 }
 
+// The weights add up to the total, so taps that all read one pixel value
+// average to exactly that value: most of a ticket is plain paper.
+template <typename Read>
+bool AllTapsRead(uint32_t value, uint32_t begin, uint32_t end, const Read& read)
+{
+    for (uint32_t t = begin + 1; t < end; ++t) {
+        if (read(t) != value) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size destSize, const Rect& wanted)
@@ -91,8 +104,15 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
         const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
         uint32_t* out = &horizontal[static_cast<std::size_t>(y - rowFrom) * static_cast<std::size_t>(partW)];
         for (int32_t x = 0; x < partW; ++x) {
+            const uint32_t begin = columns.first[x];
+            const uint32_t end = columns.first[x + 1];
+            const auto at = [&](uint32_t t) { return line[columns.taps[t].source]; };
+            if (begin < end && AllTapsRead(at(begin), begin, end, at)) {
+                out[x] = at(begin);
+                continue;
+            }
             int64_t sums[4] = {0, 0, 0, 0};
-            for (uint32_t t = columns.first[x]; t < columns.first[x + 1]; ++t) {
+            for (uint32_t t = begin; t < end; ++t) {
                 Accumulate(sums, line[columns.taps[t].source], columns.taps[t].weight);
             }
             out[x] = Average(sums, columns.total);
@@ -102,11 +122,20 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     QImage result(partW, partH, QImage::Format_ARGB32_Premultiplied);
     for (int32_t y = 0; y < partH; ++y) {
         auto* out = reinterpret_cast<uint32_t*>(result.scanLine(y));
+        const uint32_t begin = rows.first[y];
+        const uint32_t end = rows.first[y + 1];
         for (int32_t x = 0; x < partW; ++x) {
-            int64_t sums[4] = {0, 0, 0, 0};
-            for (uint32_t t = rows.first[y]; t < rows.first[y + 1]; ++t) {
+            const auto at = [&](uint32_t t) {
                 const std::size_t row = static_cast<std::size_t>(rows.taps[t].source - rowFrom);
-                Accumulate(sums, horizontal[row * static_cast<std::size_t>(partW) + x], rows.taps[t].weight);
+                return horizontal[row * static_cast<std::size_t>(partW) + x];
+            };
+            if (begin < end && AllTapsRead(at(begin), begin, end, at)) {
+                out[x] = at(begin);
+                continue;
+            }
+            int64_t sums[4] = {0, 0, 0, 0};
+            for (uint32_t t = begin; t < end; ++t) {
+                Accumulate(sums, at(t), rows.taps[t].weight);
             }
             out[x] = Average(sums, rows.total);
         }
