@@ -1,6 +1,7 @@
 #include "platform/AreaStretch.h"
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -84,7 +85,8 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     if (source.IsEmpty() || part.IsEmpty()) {
         return QImage();
     }
-    const QImage input = image.format() == QImage::Format_ARGB32_Premultiplied
+    // RGB32 pixels are opaque premultiplied pixels already (alpha 0xFF).
+    const QImage input = image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32
                              ? image
                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const auto srcW = static_cast<int32_t>(source.Width());
@@ -100,9 +102,19 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     const auto partH = static_cast<int32_t>(part.Height());
     std::vector<uint32_t> horizontal(static_cast<std::size_t>(partW) *
                                      static_cast<std::size_t>(rowTo - rowFrom));
+    // Columns that map one source pixel to one destination pixel, in order,
+    // are a plain copy (a page as wide in view units as in dots).
+    bool identityColumns = columns.taps.size() == static_cast<std::size_t>(partW);
+    for (std::size_t t = 1; identityColumns && t < columns.taps.size(); ++t) {
+        identityColumns = columns.taps[t].source == columns.taps[0].source + int32_t(t);
+    }
     for (int32_t y = rowFrom; y < rowTo; ++y) {
         const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
         uint32_t* out = &horizontal[static_cast<std::size_t>(y - rowFrom) * static_cast<std::size_t>(partW)];
+        if (identityColumns) {
+            std::memcpy(out, line + columns.taps[0].source, static_cast<std::size_t>(partW) * sizeof(uint32_t));
+            continue;
+        }
         for (int32_t x = 0; x < partW; ++x) {
             const uint32_t begin = columns.first[x];
             const uint32_t end = columns.first[x + 1];
@@ -120,10 +132,24 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     }
 
     QImage result(partW, partH, QImage::Format_ARGB32_Premultiplied);
+    const auto rowOf = [&](uint32_t t) {
+        return &horizontal[static_cast<std::size_t>(rows.taps[t].source - rowFrom) * static_cast<std::size_t>(partW)];
+    };
+    const std::size_t rowBytes = static_cast<std::size_t>(partW) * sizeof(uint32_t);
     for (int32_t y = 0; y < partH; ++y) {
         auto* out = reinterpret_cast<uint32_t*>(result.scanLine(y));
         const uint32_t begin = rows.first[y];
         const uint32_t end = rows.first[y + 1];
+        // A row whose taps all read equal source rows (always so when
+        // enlarging) averages to that row exactly: copy it whole.
+        bool sameRows = begin < end;
+        for (uint32_t t = begin + 1; sameRows && t < end; ++t) {
+            sameRows = std::memcmp(rowOf(t), rowOf(begin), rowBytes) == 0;
+        }
+        if (sameRows) {
+            std::memcpy(out, rowOf(begin), rowBytes);
+            continue;
+        }
         for (int32_t x = 0; x < partW; ++x) {
             const auto at = [&](uint32_t t) {
                 const std::size_t row = static_cast<std::size_t>(rows.taps[t].source - rowFrom);
