@@ -2,6 +2,7 @@
 """Writes the hostile templates: small ones are committed beside this script,
 big ones (bombs, thousands of entries) are written into a scratch folder at
 test time. Usage: make_hostile.py OUT_DIR [--big]"""
+import base64
 import os
 import struct
 import sys
@@ -89,6 +90,10 @@ def small(out):
     with open(os.path.join(out, "truncated.vt"), "wb") as f:
         f.write(data[: len(data) // 2])
     shared_data_archive(os.path.join(out, "shared_entries.vt"), 40, 1 << 20)
+    # A Huffman table of more than 256 codes, found by the image fuzzer.
+    template(os.path.join(out, "jpeg_huffman_overflow.vt"),
+             '<Picture float="true" pos="0,0,0,0" width="100" height="100" bkimage="bad.jpg" />\n',
+             extra=(("bad.jpg", base64.b64decode("/9j////E//8AAAAAkwB/////AAAAAAAAAAAAAAAAAAAA//9CTf8a2A==")),))
     # Every number field sends a glyph set; the page record counts them in one byte.
     template(os.path.join(out, "many_number_fields.vt"), "".join(
         '<QueuingNum float="true" pos="40,%d,0,0" width="60" height="10" num_length="3" />\n' % (80 + i % 300)
