@@ -124,7 +124,8 @@ def main(out, cli):
         write(out, "full.vt", templates["full.vt"])
         for kind in ("upload", "print", "clock"):
             args = [cli, "encode", kind] + ([] if kind == "clock" else [template])
-            args += ["-o", os.path.join(streams, kind + ".bin"), "--at", "2024-03-05 14:30:22"]
+            args += ["-o", os.path.join(streams, kind + ".bin")]
+            args += ["--at", "2024-03-05 14:30:22"] if kind == "clock" else []
             subprocess.run(args, check=True, capture_output=True,
                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
         os.remove(template)

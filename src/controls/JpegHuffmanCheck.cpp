@@ -39,7 +39,12 @@ bool SegmentHasOversizedTable(QByteArrayView data, qsizetype segment)
 
 bool HasOversizedJpegHuffmanTable(QByteArrayView jpeg)
 {
-    if (jpeg.size() < 2 || static_cast<uint8_t>(jpeg[0]) != 0xFF || static_cast<uint8_t>(jpeg[1]) != 0xD8) {
+    // The decoder takes any run of FF bytes before D8 as the start of a JPEG.
+    qsizetype start = 0;
+    while (start < jpeg.size() && static_cast<uint8_t>(jpeg[start]) == 0xFF) {
+        ++start;
+    }
+    if (start == 0 || start == jpeg.size() || static_cast<uint8_t>(jpeg[start]) != 0xD8) {
         return false;
     }
     for (qsizetype at = jpeg.indexOf("\xFF\xC4"); at >= 0; at = jpeg.indexOf("\xFF\xC4", at + 1)) {

@@ -32,6 +32,8 @@ TEST(JpegHuffmanCheckTest, TablesOfMoreThan256CodesAreRefusedBeforeDecoding)
     QString why;
     EXPECT_FALSE(DecodeImage(found, &why));
     EXPECT_EQ(why, "Corrupt JPEG: bad Huffman table");
+    // The decoder skips any number of FF bytes before the start marker.
+    EXPECT_TRUE(HasOversizedJpegHuffmanTable(QByteArray::fromBase64("///////Y/8RNAgL/AAAA/wj/")));
 
     // A sound file, then the same with one table claiming 255 more codes.
     QByteArray jpeg = RealJpeg();
