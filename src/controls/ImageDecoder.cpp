@@ -1,5 +1,7 @@
 #include "controls/ImageDecoder.h"
 
+#include "controls/JpegHuffmanCheck.h"
+
 // The one place stb_image's code is compiled. Images only come from memory,
 // and dimensions beyond our own limit are refused by the decoder too.
 #define STB_IMAGE_IMPLEMENTATION
@@ -40,6 +42,10 @@ std::optional<QImage> DecodeImage(const QByteArray& bytes, QString* whyNot, cons
     }
     if (bytes.size() > limits.maxEncodedBytes || bytes.size() > std::numeric_limits<int>::max()) {
         Explain(whyNot, QStringLiteral("File too large"));
+        return std::nullopt;
+    }
+    if (HasOversizedJpegHuffmanTable(bytes)) {
+        Explain(whyNot, QStringLiteral("Corrupt JPEG: bad Huffman table"));
         return std::nullopt;
     }
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.constData());

@@ -33,6 +33,8 @@ inline constexpr std::size_t kImageChunkSize = 512;
 // Time fields are indexed by one byte of the frame and counted in one byte of the page record.
 inline constexpr std::size_t kMaxTimeFields = 128;
 inline constexpr std::size_t kMaxTimeFormatIndex = 10;
+// Glyph sets are indexed and counted in one byte too; 255 keeps the count exact.
+inline constexpr std::size_t kMaxGlyphSets = 255;
 
 // The renderer shrinks every glyph to at most this many dots.
 inline constexpr std::size_t kMaxGlyphDots = 4096;

@@ -133,6 +133,11 @@ BufferList EncodeTemplateUpload(CFormUI& form)
         const int kind = child.GetElementKind();
         platform::Rect rect = child.GetPos();
         QString characters;
+        // Fields past the last glyph set the page record can count are left
+        // out, as time fields past theirs are, rather than wrapping the count.
+        if (setCount >= int(kMaxGlyphSets)) {
+            break;
+        }
         if (NumberSlot* slot = SlotFor(record, kind)) {
             auto* label = static_cast<CDesignLabelUI*>(child.GetInterface(QStringLiteral("DesignLabel")));
             if (label == nullptr || !form.MapToDevice(rect)) {

@@ -65,8 +65,12 @@ bool CDesignerDoc::OnOpenDocument(const QString& path)
     m_paintManager = std::make_shared<CPaintManagerUI>();
     m_form.reset();
 
-    if (!m_archive.OpenFile(path)) {
-        m_openWarnings << Tr("The file is not a ZIP archive.");
+    if (QString refused; !m_archive.OpenFile(path, &refused)) {
+        // The reader's own words follow when it refused a limit, not the format.
+        const qsizetype colon = refused.indexOf(QLatin1Char(':'));
+        m_openWarnings << (colon < 0 ? Tr("The file is not a ZIP archive.")
+                                     : Tr("The file is not a ZIP archive.") + QStringLiteral(" (") +
+                                           refused.mid(colon + 2) + QLatin1Char(')'));
     } else {
         QString whyNot;
         const std::optional<QByteArray> markup =

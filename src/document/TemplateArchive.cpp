@@ -32,10 +32,10 @@ void TemplateArchive::SetPath(const QString& path)
     m_directory = slash < 0 ? QString() : path.left(slash + 1);
 }
 
-bool TemplateArchive::OpenFile(const QString& path)
+bool TemplateArchive::OpenFile(const QString& path, QString* whyNot)
 {
     SetPath(path);
-    m_reader = ZipReader::FromFile(path);
+    m_reader = ZipReader::FromFile(path, whyNot);
     // A file that is not an archive counts as an empty one.
     m_size = m_reader ? m_reader->Bytes().size() : 0;
     if (m_reader) {

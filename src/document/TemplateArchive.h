@@ -28,8 +28,9 @@ public:
     QString Directory() const { return m_directory; }
 
     // Reads the archive of a file and makes it the resource archive. False
-    // (and no reader) when the file is not an archive this can read.
-    bool OpenFile(const QString& path);
+    // (and no reader) when the file is not an archive this can read; whyNot
+    // then gets the reader's message.
+    bool OpenFile(const QString& path, QString* whyNot = nullptr);
     // Back to a new document: no reader, no resource archive.
     void Clear();
 

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include <zlib.h>
 
 namespace document {
@@ -59,9 +61,9 @@ bool Inflate(QByteArrayView packed, QByteArray* output)
 std::shared_ptr<ZipReader> ZipReader::FromBytes(QByteArray bytes, QString* error)
 {
     std::shared_ptr<ZipReader> reader(new ZipReader(std::move(bytes)));
-    if (!reader->ParseDirectory()) {
+    if (const std::optional<QString> refused = reader->ParseDirectory()) {
         if (error) {
-            *error = kErrorOpening;
+            *error = refused->isEmpty() ? kErrorOpening : kErrorOpening + QStringLiteral(": ") + *refused;
         }
         return nullptr;
     }
@@ -87,12 +89,13 @@ std::shared_ptr<ZipReader> ZipReader::FromFile(const QString& path, QString* err
     return FromBytes(std::move(bytes), error);
 }
 
-bool ZipReader::ParseDirectory()
+std::optional<QString> ZipReader::ParseDirectory()
 {
+    const QString notZip;
     const QByteArrayView data(m_bytes);
     const qsizetype size = data.size();
     if (size < kEndOfCentralSize) {
-        return false;
+        return notZip;
     }
     // The end record sits before an archive comment of at most 64 KiB.
     qsizetype end = -1;
@@ -105,7 +108,7 @@ bool ZipReader::ParseDirectory()
         }
     }
     if (end < 0) {
-        return false;
+        return notZip;
     }
     const uint16_t disk = Get16(data, end + 4);
     const uint16_t centralDisk = Get16(data, end + 6);
@@ -115,7 +118,11 @@ bool ZipReader::ParseDirectory()
     const qint64 centralStart = Get32(data, end + 16);
     // Split archives and ZIP64 are never templates.
     if (disk != 0 || centralDisk != 0 || entriesHere != entries || centralStart + centralSize > end) {
-        return false;
+        return notZip;
+    }
+
+    if (entries > kMaxEntries) {
+        return QStringLiteral("more than %1 entries").arg(kMaxEntries);
     }
 
     qsizetype at = static_cast<qsizetype>(centralStart);
@@ -123,7 +130,7 @@ bool ZipReader::ParseDirectory()
     m_entries.reserve(entries);
     for (int i = 0; i < entries; ++i) {
         if (at + kCentralHeaderSize > centralEnd || Get32(data, at) != kCentralHeaderSignature) {
-            return false;
+            return notZip;
         }
         ZipEntryInfo entry;
         entry.flags = Get16(data, at + 8);
@@ -137,7 +144,7 @@ bool ZipReader::ParseDirectory()
         entry.localOffset = Get32(data, at + 42);
         const qsizetype next = at + kCentralHeaderSize + nameLength + extraLength + commentLength;
         if (next > centralEnd || nameLength == 0) {
-            return false;
+            return notZip;
         }
         entry.name =
             DecodeName(data.sliced(at + kCentralHeaderSize, nameLength), entry.flags & kFlagUtf8Name);
@@ -146,7 +153,43 @@ bool ZipReader::ParseDirectory()
         m_entries.push_back(std::move(entry));
         at = next;
     }
-    return true;
+    qint64 unpacked = 0;
+    for (const ZipEntryInfo& entry : m_entries) {
+        unpacked += entry.size;
+    }
+    if (unpacked > kMaxUnpackedBytes) {
+        return QStringLiteral("the entries unpack to more than %1 MiB").arg(kMaxUnpackedBytes >> 20);
+    }
+    return CheckEntrySpans(centralStart);
+}
+
+std::optional<QString> ZipReader::CheckEntrySpans(qint64 centralStart) const
+{
+    // Two records sharing packed bytes let a small file unpack to gigabytes
+    // (one deflated block named thousands of times); no writer does that.
+    // Records whose local header or data lie outside the file are left for
+    // Unpack to refuse one by one.
+    const QByteArrayView data(m_bytes);
+    std::vector<std::pair<qint64, qint64>> spans;
+    spans.reserve(m_entries.size());
+    for (const ZipEntryInfo& entry : m_entries) {
+        const qint64 header = entry.localOffset;
+        if (header + kLocalHeaderSize > centralStart) {
+            continue;
+        }
+        const qint64 end = header + kLocalHeaderSize + Get16(data, static_cast<qsizetype>(header + 26)) +
+                           Get16(data, static_cast<qsizetype>(header + 28)) + entry.compressedSize;
+        if (end <= centralStart) {
+            spans.emplace_back(header, end);
+        }
+    }
+    std::sort(spans.begin(), spans.end());
+    for (size_t i = 1; i < spans.size(); ++i) {
+        if (spans[i].first < spans[i - 1].second) {
+            return QStringLiteral("entries share their data");
+        }
+    }
+    return std::nullopt;
 }
 
 int ZipReader::Find(const QString& name) const

@@ -36,9 +36,16 @@ public:
     // Largest file opened, and largest entry unpacked through ReadEntry.
     static constexpr qint64 kMaxArchiveBytes = qint64(256) << 20;
     static constexpr qint64 kMaxEntryBytes = qint64(64) << 20;
+    // A template is markup and a few pictures. More entries, or more bytes
+    // unpacked from all entries together (a save unpacks every one), only
+    // come from a damaged or hostile file.
+    static constexpr int kMaxEntries = 4096;
+    static constexpr qint64 kMaxUnpackedBytes = qint64(256) << 20;
 
     // Nothing, with "Error opening zip file" in error, when the bytes are
-    // not a ZIP archive this reader can handle.
+    // not a ZIP archive this reader can handle; a reason follows after a
+    // colon when the archive breaks one of the limits above or its entries
+    // share bytes.
     static std::shared_ptr<ZipReader> FromBytes(QByteArray bytes, QString* error = nullptr);
     static std::shared_ptr<ZipReader> FromFile(const QString& path, QString* error = nullptr);
 
@@ -58,7 +65,9 @@ public:
 
 private:
     explicit ZipReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
-    bool ParseDirectory();
+    // Empty when the directory is sound, else why not ("" for not a ZIP).
+    std::optional<QString> ParseDirectory();
+    std::optional<QString> CheckEntrySpans(qint64 centralStart) const;
     void SetLastError(const QString& text) const;
 
     QByteArray m_bytes;

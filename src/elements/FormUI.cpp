@@ -111,12 +111,16 @@ void CFormUI::SetSize(int32_t width, int32_t height)
     const int32_t dotsPerTenthInchX = TruncateFloat(m_dpiX * 10.0f);
     m_printableDots.cx = MulDiv(Wrap32(int64_t(paper) - pad.left - pad.right), dotsPerTenthInchX, 254);
 
-    const int32_t heightMm = Wrap32((int64_t(height) - m_margins.top - m_margins.bottom) * paper);
+    // Products wrap to 32 bits one factor at a time: three 32-bit factors
+    // can overflow even 64 bits, and the wrapped result is the same.
+    const int32_t heightMm =
+        Wrap32(int64_t(Wrap32(int64_t(height) - m_margins.top - m_margins.bottom)) * paper);
     if (px == py) {
         m_printableDots.cy = MulDiv(heightMm, TruncateFloat(m_dpiY * 10.0f), Wrap32(int64_t(width) * 254));
     } else {
         const float scaled = m_dpiY * 10.0f * static_cast<float>(px);
-        m_printableDots.cy = MulDiv(heightMm, TruncateFloat(scaled), Wrap32(int64_t(width) * py * 254));
+        m_printableDots.cy =
+            MulDiv(heightMm, TruncateFloat(scaled), Wrap32(int64_t(Wrap32(int64_t(width) * py)) * 254));
     }
 
     m_printableView.cx = Wrap32(int64_t(m_fixedSize.cx) - m_margins.left - m_margins.right);

@@ -171,6 +171,21 @@ TEST(UploadEncoder, OnlyTheFirst128TimeFieldsAreSent)
     EXPECT_EQ(timeFrames, 128u);
 }
 
+TEST(UploadEncoder, GlyphSetsStopAtWhatOneByteCounts)
+{
+    // Each number field sends its own set, even one that later loses its
+    // slot, so a crowded template once wrapped the one-byte set count.
+    Page page;
+    for (int i = 0; i < 300; ++i) {
+        page.Add(i % 2 ? kElementQueuingNum : kElementWaitingCount, {40, 80 + i, 100, 90 + i});
+    }
+    const auto uploaded = page.Upload();
+    EXPECT_EQ(uploaded.page.glyphSetCount, device::kMaxGlyphSets);
+    EXPECT_EQ(uploaded.glyphSets.size(), device::kMaxGlyphSets);
+    EXPECT_EQ(uploaded.page.waitingCount.glyphSetIndex, 254) << "the last field sent keeps its slot";
+    EXPECT_EQ(uploaded.page.ticketNumber.glyphSetIndex, 253);
+}
+
 TEST(UploadEncoder, PrintPagesSendOnlyStaticContent)
 {
     Page page;
