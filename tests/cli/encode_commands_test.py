@@ -8,7 +8,8 @@ import sys
 import tempfile
 import unittest
 import zipfile
-import zlib
+
+from png_support import read_chunks, unfilter_rows
 
 CLI = sys.argv.pop(1)
 EMU = sys.argv.pop(1)
@@ -39,41 +40,12 @@ def read_pbm(path):
 
 def read_mono_png(path):
     """Width, height and the packed rows (1 = ink) of a 1-bit PNG."""
-    with open(path, "rb") as f:
-        data = f.read()
-    pos, idat, palette = 8, b"", None
-    while pos < len(data):
-        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if kind == b"IHDR":
-            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
-            assert depth == 1, depth
-        elif kind == b"PLTE":
-            palette = [body[i:i + 3] for i in range(0, len(body), 3)]
-        elif kind == b"IDAT":
-            idat += body
-        pos += 12 + length
+    (width, height, depth, _), palette, raw = read_chunks(path)
+    assert depth == 1, depth
     # Palette index 1 or, in grey, value 0 is black.
     ink_is_one = palette is not None and palette[1] == b"\0\0\0"
-    raw, stride = zlib.decompress(idat), (width + 7) // 8
-    rows, previous = bytearray(), bytearray(stride)
-    for y in range(height):
-        kind = raw[y * (stride + 1)]
-        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - 1] if i else 0
-            up, corner = previous[i], (previous[i - 1] if i else 0)
-            if kind == 1:
-                line[i] = (line[i] + left) & 0xFF
-            elif kind == 2:
-                line[i] = (line[i] + up) & 0xFF
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 0xFF
-            elif kind == 4:
-                p = left + up - corner
-                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
-                line[i] = (line[i] + (left if pa <= pb and pa <= pc else (up if pb <= pc else corner))) & 0xFF
-        previous = line
+    rows = bytearray()
+    for line in unfilter_rows(raw, height, (width + 7) // 8, 1):
         rows += line if ink_is_one else bytes(b ^ 0xFF for b in line)
         if width % 8:  # padding bits are paper
             rows[-1] &= (0xFF << (8 - width % 8)) & 0xFF

@@ -9,6 +9,8 @@ import unittest
 import zipfile
 import zlib
 
+from png_support import read_chunks, unfilter_rows
+
 CLI = sys.argv.pop(1)
 
 WHITE = (255, 255, 255)
@@ -32,44 +34,11 @@ def make_png(width, height, rgb):
 
 def read_png(path):
     """Width, height and rows of (r, g, b) of an 8-bit RGB or RGBA PNG."""
-    with open(path, "rb") as f:
-        data = f.read()
-    assert data[:8] == b"\x89PNG\r\n\x1a\n"
-    pos, idat = 8, b""
-    while pos < len(data):
-        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if kind == b"IHDR":
-            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
-            assert depth == 8 and colour in (2, 6), (depth, colour)
-            channels = 3 if colour == 2 else 4
-        elif kind == b"IDAT":
-            idat += body
-        pos += 12 + length
-    raw = zlib.decompress(idat)
-    stride = width * channels
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        kind = raw[y * (stride + 1)]
-        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - channels] if i >= channels else 0
-            up = previous[i]
-            corner = previous[i - channels] if i >= channels else 0
-            if kind == 1:
-                line[i] = (line[i] + left) & 0xFF
-            elif kind == 2:
-                line[i] = (line[i] + up) & 0xFF
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 0xFF
-            elif kind == 4:
-                p = left + up - corner
-                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
-                pred = left if pa <= pb and pa <= pc else (up if pb <= pc else corner)
-                line[i] = (line[i] + pred) & 0xFF
-        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
-        previous = line
-    return width, height, rows
+    (width, height, depth, colour), _, raw = read_chunks(path)
+    assert depth == 8 and colour in (2, 6), (depth, colour)
+    channels = 3 if colour == 2 else 4
+    lines = unfilter_rows(raw, height, width * channels, channels)
+    return width, height, [[tuple(line[x * channels:x * channels + 3]) for x in range(width)] for line in lines]
 
 
 def colours_in(rows, left, top, right, bottom):
