@@ -11,9 +11,10 @@ namespace MarkupUI {
 namespace {
 
 constexpr int64_t kNoMask = -1;
-// Enough for every picture piece of a crowded ticket; beyond it the cache
-// starts over rather than growing without bound.
-constexpr std::size_t kMaxStretchedImages = 256;
+// Bounded by pixels, not pieces: a template with hundreds of pictures must
+// not resample every one of them on each repaint, and a few huge ones must
+// not hold more memory than this (64 MiB). Beyond it the cache starts over.
+constexpr int64_t kMaxStretchedPixels = 16LL * 1024 * 1024;
 
 std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
 {
@@ -36,6 +37,7 @@ void ImageCache::Clear()
 {
     m_images.clear();
     m_stretched.clear();
+    m_stretchedPixels = 0;
 }
 
 QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const platform::Rect& source,
@@ -60,10 +62,15 @@ QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const p
         return found->second.image;
     }
     QImage stretched = platform::StretchAreaAveraged(*image, source, size, part);
-    if (m_stretched.size() >= kMaxStretchedImages) {
+    const int64_t pixels = int64_t(stretched.width()) * stretched.height();
+    if (m_stretchedPixels + pixels > kMaxStretchedPixels) {
         m_stretched.clear();
+        m_stretchedPixels = 0;
     }
-    m_stretched.emplace(key, StretchedImage{image, stretched});
+    if (pixels <= kMaxStretchedPixels) {
+        m_stretched.emplace(key, StretchedImage{image, stretched});
+        m_stretchedPixels += pixels;
+    }
     return stretched;
 }
 

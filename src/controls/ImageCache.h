@@ -47,6 +47,7 @@ private:
     };
     using StretchKey = std::array<int64_t, 11>;
     std::map<StretchKey, StretchedImage> m_stretched;
+    int64_t m_stretchedPixels = 0;
 };
 
 } // namespace MarkupUI

@@ -1,4 +1,5 @@
 #include "controls/ControlUI.h"
+#include "controls/ImageCache.h"
 #include "controls/ImageDecoder.h"
 #include "controls/ImageStringDrawing.h"
 #include "controls/PaintManagerUI.h"
@@ -236,4 +237,33 @@ TEST(ImageDecoder, RefusesDataThatIsNoImageOrTooLarge)
     ASSERT_TRUE(good);
     EXPECT_EQ(good->size(), QSize(3, 2));
     EXPECT_EQ(good->pixel(2, 1) & 0xFFFFFFu, kBlue);
+}
+
+// Repainting a ticket full of pictures must not resample each of them
+// every time, yet the stretched copies held stay bounded in memory.
+TEST(ImageCacheStretching, HoldsManyPicturesButBoundsTheirPixels)
+{
+    ImageCache cache;
+    QImage source(4, 4, QImage::Format_ARGB32_Premultiplied);
+    source.fill(qRgb(200, 30, 30));
+    const auto image = std::make_shared<const QImage>(source);
+    const Rect whole{0, 0, 4, 4};
+    auto stretch = [&](int w, int h) {
+        return cache.Stretched(image, whole, platform::Size{w, h}, Rect{0, 0, w, h});
+    };
+
+    const qint64 first = stretch(10, 10).cacheKey();
+    for (int i = 0; i < 600; ++i) {
+        stretch(11 + i % 40, 10 + i / 40);
+    }
+    EXPECT_EQ(stretch(10, 10).cacheKey(), first) << "a crowded ticket resampled a picture";
+
+    const qint64 big = stretch(1000, 1000).cacheKey();
+    for (int i = 1; i <= 17; ++i) {
+        stretch(1000 + i, 1000);
+    }
+    EXPECT_NE(stretch(1000, 1000).cacheKey(), big) << "more than the pixel budget was held";
+    const QImage again = stretch(1000, 1000);
+    EXPECT_EQ(again.size(), QSize(1000, 1000));
+    EXPECT_EQ(again.pixel(500, 500), qRgb(200, 30, 30));
 }
