@@ -8,6 +8,7 @@
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
 #include "platform/DrawingContext.h"
+#include "platform/HeapTuning.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -129,6 +130,7 @@ BENCHMARK(BM_PaintDenseTicketWhileDragging)
 
 int main(int argc, char** argv)
 {
+    platform::TuneHeapForPageImages();
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }

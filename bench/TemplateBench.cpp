@@ -12,6 +12,7 @@
 #include "document/DesignerDoc.h"
 #include "elements/FormUI.h"
 #include "platform/DrawingContext.h"
+#include "platform/HeapTuning.h"
 #include "platform/Luminance.h"
 
 #include <QGuiApplication>
@@ -184,6 +185,7 @@ BENCHMARK(BM_GlyphSets)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    platform::TuneHeapForPageImages();
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }

@@ -11,6 +11,7 @@
 #include "device/link/TransferPort.h"
 #include "device/link/TransferSequencer.h"
 #include "document/DesignerDoc.h"
+#include "platform/HeapTuning.h"
 #include "platform/Logger.h"
 
 #include <QGuiApplication>
@@ -173,6 +174,7 @@ BENCHMARK(BM_TransferUpload)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealT
 
 int main(int argc, char** argv)
 {
+    platform::TuneHeapForPageImages();
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }

@@ -7,6 +7,7 @@
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
 #include "elements/TimeUI.h"
+#include "platform/HeapTuning.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -72,6 +73,7 @@ BENCHMARK(BM_EncodeTemplateUpload)->Unit(benchmark::kMillisecond)->Repetitions(5
 
 int main(int argc, char** argv)
 {
+    platform::TuneHeapForPageImages();
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }

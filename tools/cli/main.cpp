@@ -2,6 +2,7 @@
 // scripts and for technicians deploying templates, without a display.
 #include "CliCommand.h"
 
+#include "platform/HeapTuning.h"
 #include "platform/Logger.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ void PrintHelp()
 
 int main(int argc, char** argv)
 {
+    platform::TuneHeapForPageImages();
     // Fonts and images need a GUI application, but never a display.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
