@@ -36,3 +36,18 @@ TEST(Luminance, ReductionTouchesOnlyTheAreaAndYieldsPureBlackAndWhite)
     EXPECT_EQ(image.pixel(2, 0), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(3, 0), qRgb(0, 255, 0)) << "outside the area";
 }
+
+// The per-pixel rule the page and glyph bitmaps use must agree with the
+// computed luminance for every colour there is.
+TEST(Luminance, PixelRuleAgreesWithTheComputedSumForEveryColour)
+{
+    int disagreements = 0;
+    for (int red = 0; red < 256; ++red) {
+        for (int green = 0; green < 256; ++green) {
+            for (int blue = 0; blue < 256; ++blue) {
+                disagreements += IsInk(qRgb(red, green, blue)) != IsInk(red, green, blue) ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(disagreements, 0);
+}
