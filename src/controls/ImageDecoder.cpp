@@ -3,9 +3,14 @@
 #include "controls/JpegHuffmanCheck.h"
 
 // The one place stb_image's code is compiled. Images only come from memory,
-// and dimensions beyond our own limit are refused by the decoder too.
+// and dimensions beyond our own limit are refused by the decoder too. The
+// text-header formats (PNM, HDR, Softimage PIC) are left out: no ticket
+// carries them, and the PNM header reader overflows on long numbers.
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO
+#define STBI_NO_PNM
+#define STBI_NO_HDR
+#define STBI_NO_PIC
 #define STBI_MAX_DIMENSIONS 8192
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wall"

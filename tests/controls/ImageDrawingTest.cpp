@@ -218,6 +218,9 @@ TEST(ImageDecoder, RefusesDataThatIsNoImageOrTooLarge)
     QString why;
     EXPECT_FALSE(DecodeImage(QByteArray(), &why));
     EXPECT_FALSE(DecodeImage(QByteArray("GIF89a garbage"), &why));
+    // Netpbm is no picture format of a ticket; its header reader overflowed.
+    EXPECT_FALSE(DecodeImage(QByteArray("P6 2 2 255\n") + QByteArray(12, '\x7f'), &why));
+    EXPECT_FALSE(DecodeImage(QByteArray("P") + QByteArray(60, '6') + QByteArray("\x89"), &why));
 
     // A valid PNG whose header claims 8000 x 8000 pixels is refused
     // before anything is decoded.

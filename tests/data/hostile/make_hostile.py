@@ -94,6 +94,10 @@ def small(out):
     template(os.path.join(out, "jpeg_huffman_overflow.vt"),
              '<Picture float="true" pos="0,0,0,0" width="100" height="100" bkimage="bad.jpg" />\n',
              extra=(("bad.jpg", base64.b64decode("/9j////E//8AAAAAkwB/////AAAAAAAAAAAAAAAAAAAA//9CTf8a2A==")),))
+    # A PNM header whose width overflows while it is read, found by the image fuzzer.
+    template(os.path.join(out, "pnm_header_overflow.vt"),
+             '<Picture float="true" pos="0,0,0,0" width="100" height="100" bkimage="logo.png" />\n',
+             extra=(("logo.png", b"P" + b"6" * 60 + b"\x89"),))
     # Every number field sends a glyph set; the page record counts them in one byte.
     template(os.path.join(out, "many_number_fields.vt"), "".join(
         '<QueuingNum float="true" pos="40,%d,0,0" width="60" height="10" num_length="3" />\n' % (80 + i % 300)
