@@ -7,3 +7,6 @@ endif()
 add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
                     -fno-omit-frame-pointer)
 add_link_options(-fsanitize=address,undefined)
+# The conventional switch for limits that keep each input fast to run; the
+# limits themselves are still checked, only with smaller numbers.
+add_compile_definitions(FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION)
