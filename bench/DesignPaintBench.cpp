@@ -2,13 +2,13 @@
 // elements (60 texts, 25 shapes, 10 pictures and the 4 dynamic fields).
 // The view repaints on every mouse move while dragging, so the median must
 // stay within a few milliseconds (budget: 4 ms).
+#include "BenchMain.h"
 #include "controls/PaintManagerUI.h"
 #include "controls/ResourceArchive.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
 #include "platform/DrawingContext.h"
-#include "platform/HeapTuning.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -130,13 +130,5 @@ BENCHMARK(BM_PaintDenseTicketWhileDragging)
 
 int main(int argc, char** argv)
 {
-    platform::TuneHeapForPageImages();
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

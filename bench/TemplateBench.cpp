@@ -3,6 +3,7 @@
 // preview and the whole upload encode, at 10 to 5,000 elements. Each
 // benchmark reports its cost per element, so a step that stops being linear
 // shows up as a per-element cost that grows with the count.
+#include "BenchMain.h"
 #include "BenchTemplates.h"
 #include "TemplateDump.h"
 
@@ -12,7 +13,6 @@
 #include "document/DesignerDoc.h"
 #include "elements/FormUI.h"
 #include "platform/DrawingContext.h"
-#include "platform/HeapTuning.h"
 #include "platform/Luminance.h"
 
 #include <QGuiApplication>
@@ -185,13 +185,5 @@ BENCHMARK(BM_GlyphSets)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    platform::TuneHeapForPageImages();
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 // thread drains as fast as it can. The link, not the host, must bound the
 // upload, so the host's share per buffer has to stay far below the time a
 // buffer spends on the wire.
+#include "BenchMain.h"
 #include "BenchTemplates.h"
 #include "PtyNode.h"
 
@@ -11,7 +12,6 @@
 #include "device/link/TransferPort.h"
 #include "device/link/TransferSequencer.h"
 #include "document/DesignerDoc.h"
-#include "platform/HeapTuning.h"
 #include "platform/Logger.h"
 
 #include <QGuiApplication>
@@ -174,17 +174,10 @@ BENCHMARK(BM_TransferUpload)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealT
 
 int main(int argc, char** argv)
 {
-    platform::TuneHeapForPageImages();
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
     // The port code logs as it does in the designer: to a file, errors only.
-    platform::LoggingSettings logging = platform::DefaultLoggingSettings();
-    logging.directory = (bench::WorkDir() + QStringLiteral("/log")).toStdString();
-    platform::InitLogging(logging);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, [] {
+        platform::LoggingSettings logging = platform::DefaultLoggingSettings();
+        logging.directory = (bench::WorkDir() + QStringLiteral("/log")).toStdString();
+        platform::InitLogging(logging);
+    });
 }

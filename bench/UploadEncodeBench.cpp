@@ -1,13 +1,13 @@
 // How long encoding a full 80 mm ticket for upload takes, against the time
 // its stream needs on a full-speed USB link (about 1 MB/s). The host must
 // never be the bottleneck: encoding stays under a tenth of the wire time.
+#include "BenchMain.h"
 #include "controls/PaintManagerUI.h"
 #include "device/UploadEncoder.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
 #include "elements/TimeUI.h"
-#include "platform/HeapTuning.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -73,13 +73,5 @@ BENCHMARK(BM_EncodeTemplateUpload)->Unit(benchmark::kMillisecond)->Repetitions(5
 
 int main(int argc, char** argv)
 {
-    platform::TuneHeapForPageImages();
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }
