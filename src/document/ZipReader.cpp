@@ -33,27 +33,35 @@ QString DecodeName(QByteArrayView raw, bool utf8Flag)
     return name;
 }
 
-bool Inflate(QByteArrayView packed, QByteArray* output)
+// Deflate turns at most two bits into a 258-byte match, so no stream
+// unpacks to more than 1032 times its size (plus its block headers). A
+// size claimed beyond that is a lie, refused before anything is allocated.
+constexpr qint64 kMaxDeflateRatio = 1032;
+constexpr qint64 kDeflateSlack = 1024;
+
+std::optional<QByteArray> Inflate(QByteArrayView packed, qint64 expectedSize)
 {
+    if (expectedSize > packed.size() * kMaxDeflateRatio + kDeflateSlack) {
+        return std::nullopt;
+    }
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) {
-        return false;
+        return std::nullopt;
     }
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
     // One spare byte tells a stream that unpacks to more than it claimed.
-    QByteArray buffer(output->size() + 1, Qt::Uninitialized);
+    QByteArray buffer(static_cast<qsizetype>(expectedSize) + 1, Qt::Uninitialized);
     stream.next_out = reinterpret_cast<Bytef*>(buffer.data());
     stream.avail_out = static_cast<uInt>(buffer.size());
     const int result = inflate(&stream, Z_FINISH);
     const uLong produced = stream.total_out;
     inflateEnd(&stream);
-    if (result != Z_STREAM_END || produced != static_cast<uLong>(output->size())) {
-        return false;
+    if (result != Z_STREAM_END || produced != static_cast<uLong>(expectedSize)) {
+        return std::nullopt;
     }
-    buffer.resize(output->size());
-    *output = std::move(buffer);
-    return true;
+    buffer.resize(static_cast<qsizetype>(expectedSize));
+    return buffer;
 }
 
 } // namespace
@@ -230,18 +238,16 @@ std::optional<QByteArray> ZipReader::Unpack(int index, qint64 maxBytes) const
     }
     const QByteArrayView packed = data.sliced(static_cast<qsizetype>(start), entry.compressedSize);
 
-    QByteArray contents(static_cast<qsizetype>(entry.size), Qt::Uninitialized);
-    bool unpacked = false;
+    std::optional<QByteArray> contents;
     if (entry.method == kMethodStored) {
-        unpacked = entry.compressedSize == entry.size;
-        if (unpacked) {
+        if (entry.compressedSize == entry.size) {
             contents = packed.toByteArray();
         }
     } else if (entry.method == kMethodDeflated) {
-        unpacked = Inflate(packed, &contents);
+        contents = Inflate(packed, entry.size);
     }
-    if (!unpacked || crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(contents.constData()),
-                           static_cast<uInt>(contents.size())) != entry.crc) {
+    if (!contents || crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(contents->constData()),
+                           static_cast<uInt>(contents->size())) != entry.crc) {
         SetLastError(kErrorUnzip);
         return std::nullopt;
     }

@@ -35,12 +35,19 @@ class ZipReader : public MarkupUI::ResourceArchive
 public:
     // Largest file opened, and largest entry unpacked through ReadEntry.
     static constexpr qint64 kMaxArchiveBytes = qint64(256) << 20;
-    static constexpr qint64 kMaxEntryBytes = qint64(64) << 20;
     // A template is markup and a few pictures. More entries, or more bytes
     // unpacked from all entries together (a save unpacks every one), only
     // come from a damaged or hostile file.
     static constexpr int kMaxEntries = 4096;
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+    // The same checks with smaller numbers, so a fuzzer that finds a real
+    // compression bomb does not spend a second on each input.
+    static constexpr qint64 kMaxEntryBytes = qint64(1) << 20;
+    static constexpr qint64 kMaxUnpackedBytes = qint64(4) << 20;
+#else
+    static constexpr qint64 kMaxEntryBytes = qint64(64) << 20;
     static constexpr qint64 kMaxUnpackedBytes = qint64(256) << 20;
+#endif
 
     // Nothing, with "Error opening zip file" in error, when the bytes are
     // not a ZIP archive this reader can handle; a reason follows after a

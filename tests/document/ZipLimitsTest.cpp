@@ -125,6 +125,34 @@ TEST(ZipLimitsTest, AbsurdEntryCountsAndUnpackedTotalsAreRefused)
     EXPECT_TRUE(ZipReader::FromBytes(claiming(4)));
 }
 
+TEST(ZipLimitsTest, SizesNoDeflateStreamCanReachAreRefusedAndDenseEntriesStillUnpack)
+{
+    // Zeros deflate about as densely as deflate allows (near 1032 to 1),
+    // so an honest entry at that ratio must still unpack.
+    const QByteArray zeros(8 << 20, '\0');
+    ZipWriter writer(1 << 20);
+    ASSERT_EQ(writer.AddFile(QStringLiteral("blank.bin"), zeros), 0);
+    ASSERT_EQ(writer.AddFile(QStringLiteral("skin.xml"), QByteArray("<Window />")), 0);
+    QByteArray bytes;
+    ASSERT_EQ(writer.Finish(&bytes), 0);
+    auto reader = ZipReader::FromBytes(bytes);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->ReadEntry(QStringLiteral("blank.bin")), zeros);
+
+    // The few deflated bytes of "skin.xml" claiming 60 MiB: refused like
+    // any entry whose size lies, and still readable beside it.
+    const qsizetype central = bytes.indexOf("PK\x01\x02", bytes.indexOf("skin.xml") + 1);
+    const qsizetype record = bytes.indexOf("PK\x01\x02", central + 1);
+    ASSERT_GT(record, 0);
+    bytes[record + 24 + 3] = 0x03;
+    bytes[record + 24 + 2] = char(0xC0);
+    reader = ZipReader::FromBytes(bytes);
+    ASSERT_TRUE(reader);
+    EXPECT_FALSE(reader->ReadEntry(QStringLiteral("skin.xml")));
+    EXPECT_EQ(reader->LastError(), "Could not unzip file");
+    EXPECT_EQ(reader->ReadEntry(QStringLiteral("blank.bin")), zeros);
+}
+
 TEST(ZipLimitsTest, TheDocumentSaysWhyAHostileArchiveOpensEmpty)
 {
     QTemporaryDir dir;
