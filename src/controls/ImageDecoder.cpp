@@ -1,6 +1,7 @@
 #include "controls/ImageDecoder.h"
 
 #include "controls/JpegHuffmanCheck.h"
+#include "controls/PngChunkCheck.h"
 
 // The one place stb_image's code is compiled. Images only come from memory,
 // and dimensions beyond our own limit are refused by the decoder too. The
@@ -51,6 +52,10 @@ std::optional<QImage> DecodeImage(const QByteArray& bytes, QString* whyNot, cons
     }
     if (HasOversizedJpegHuffmanTable(bytes)) {
         Explain(whyNot, QStringLiteral("Corrupt JPEG: bad Huffman table"));
+        return std::nullopt;
+    }
+    if (HasPngChunkPastTheEnd(bytes)) {
+        Explain(whyNot, QStringLiteral("Corrupt PNG: a chunk runs past the end of the file"));
         return std::nullopt;
     }
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.constData());

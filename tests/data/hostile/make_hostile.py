@@ -98,6 +98,19 @@ def small(out):
     template(os.path.join(out, "pnm_header_overflow.vt"),
              '<Picture float="true" pos="0,0,0,0" width="100" height="100" bkimage="logo.png" />\n',
              extra=(("logo.png", b"P" + b"6" * 60 + b"\x89"),))
+    # Picture data claiming a gigabyte in a 100-byte PNG, and an entry whose
+    # directory record claims 60 MiB for a few deflated bytes: found while
+    # profiling the fuzzers, both made the readers reserve what was claimed.
+    lying_png = bytearray(png_header(16, 16))
+    struct.pack_into(">I", lying_png, lying_png.index(b"IDAT") - 4, 1 << 30)
+    path = os.path.join(out, "lying_chunk_and_entry_sizes.vt")
+    template(path, '<Picture float="true" pos="0,0,0,0" width="100" height="100" bkimage="logo.png" />\n',
+             extra=(("logo.png", bytes(lying_png)), ("note.txt", b"a note")))
+    data = bytearray(open(path, "rb").read())
+    record = data.index(b"note.txt", data.index(b"PK\x01\x02")) - 46
+    struct.pack_into("<I", data, record + 24, 60 << 20)
+    with open(path, "wb") as f:
+        f.write(bytes(data))
     # Every number field sends a glyph set; the page record counts them in one byte.
     template(os.path.join(out, "many_number_fields.vt"), "".join(
         '<QueuingNum float="true" pos="40,%d,0,0" width="60" height="10" num_length="3" />\n' % (80 + i % 300)
