@@ -1,6 +1,7 @@
 #include "platform/DrawingContext.h"
 
 #include "platform/DrawTextFlags.h"
+#include "platform/EllipseRingCache.h"
 #include "platform/TextMeasure.h"
 
 #include <QFontMetricsF>
@@ -248,6 +249,17 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
     if (rect.IsEmpty() || width < 1) {
         return;
     }
+    // Colours given in whole 8-bit channels (all a template can hold) come
+    // out the same from a held ring image.
+    color.setAlpha(255);
+    if (color.spec() == QColor::Rgb && QColor::fromRgb(color.rgb()) == color) {
+        const QImage& ring = EllipseRingImage(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
+                                              int(std::min<int64_t>(rect.Height(), INT32_MAX)), width, color.rgb());
+        if (!ring.isNull()) {
+            m_painter.drawImage(QPoint(rect.left, rect.top), ring);
+            return;
+        }
+    }
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     path.addEllipse(ToRectF(rect));
@@ -255,7 +267,6 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
     if (!inner.IsEmpty()) {
         path.addEllipse(ToRectF(inner));
     }
-    color.setAlpha(255);
     m_painter.fillPath(path, color);
 }
 

@@ -1,0 +1,114 @@
+#include "platform/EllipseRingCache.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cstdint>
+#include <list>
+#include <tuple>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+// A ticket has a handful of circle shapes; larger rings are filled directly.
+constexpr int64_t kMaxRingPixels = int64_t(1) << 20;
+constexpr int64_t kMaxHeldPixels = int64_t(8) << 20;
+
+struct RingKey
+{
+    int width;
+    int height;
+    int border;
+    QRgb color;
+    bool operator==(const RingKey& other) const
+    {
+        return std::tie(width, height, border, color) ==
+               std::tie(other.width, other.height, other.border, other.color);
+    }
+};
+
+struct RingKeyHash
+{
+    std::size_t operator()(const RingKey& key) const
+    {
+        std::size_t hash = std::hash<int>()(key.width);
+        for (const uint32_t part : {uint32_t(key.height), uint32_t(key.border), uint32_t(key.color)}) {
+            hash = hash * 1000003u ^ part;
+        }
+        return hash;
+    }
+};
+
+void FillEllipseRing(QPainter& painter, int left, int top, int width, int height, int border, QRgb color)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addEllipse(QRectF(left, top, width, height));
+    if (width > 2 * int64_t(border) && height > 2 * int64_t(border)) {
+        path.addEllipse(QRectF(left + border, top + border, width - 2 * border, height - 2 * border));
+    }
+    painter.fillPath(path, QColor::fromRgb(qRed(color), qGreen(color), qBlue(color)));
+}
+
+// Most recently used first; the oldest rings go once the pixels held pass
+// the budget.
+class RingCache
+{
+public:
+    const QImage& Get(const RingKey& key)
+    {
+        const auto found = m_index.find(key);
+        if (found != m_index.end()) {
+            m_order.splice(m_order.begin(), m_order, found->second);
+            return found->second->second;
+        }
+        m_order.emplace_front(key, MakeRing(key));
+        m_index.emplace(key, m_order.begin());
+        m_heldPixels += Pixels(key);
+        while (m_heldPixels > kMaxHeldPixels && m_order.size() > 1) {
+            m_heldPixels -= Pixels(m_order.back().first);
+            m_index.erase(m_order.back().first);
+            m_order.pop_back();
+        }
+        return m_order.front().second;
+    }
+
+private:
+    static int64_t Pixels(const RingKey& key) { return int64_t(key.width) * key.height; }
+
+    static QImage MakeRing(const RingKey& key)
+    {
+        QImage ring(key.width, key.height, QImage::Format_ARGB32_Premultiplied);
+        if (ring.isNull()) {
+            return ring;
+        }
+        ring.fill(Qt::transparent);
+        QPainter painter(&ring);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        FillEllipseRing(painter, 0, 0, key.width, key.height, key.border, key.color);
+        return ring;
+    }
+
+    std::list<std::pair<RingKey, QImage>> m_order;
+    std::unordered_map<RingKey, std::list<std::pair<RingKey, QImage>>::iterator, RingKeyHash> m_index;
+    int64_t m_heldPixels = 0;
+};
+
+} // namespace
+
+const QImage& EllipseRingImage(int width, int height, int border, QRgb color)
+{
+    static const QImage kNone;
+    if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxRingPixels) {
+        return kNone;
+    }
+    // Each thread paints with its own rings: pages are also drawn off the
+    // UI thread for uploads.
+    thread_local RingCache cache;
+    return cache.Get(RingKey{width, height, border, color | 0xFF000000u});
+}
+
+} // namespace platform

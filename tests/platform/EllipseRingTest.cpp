@@ -1,0 +1,92 @@
+#include "platform/DrawingContext.h"
+#include "platform/EllipseRingCache.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace platform;
+
+namespace {
+
+// What filling the ring's path where it stands gives, the way circles were
+// always drawn.
+void FillRingWhereItStands(QImage& image, const Rect& rect, int border, QColor color, QPoint origin,
+                           const QRect& clip)
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    if (!clip.isNull()) {
+        painter.setClipRect(clip);
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addEllipse(QRectF(rect.left, rect.top, rect.Width(), rect.Height()));
+    if (rect.Width() > 2 * border && rect.Height() > 2 * border) {
+        path.addEllipse(QRectF(rect.left + border, rect.top + border, rect.Width() - 2 * border,
+                               rect.Height() - 2 * border));
+    }
+    painter.fillPath(path, color);
+}
+
+} // namespace
+
+TEST(EllipseRing, HeldRingsPaintTheSamePixelsAsFillingThePathAnywhere)
+{
+    std::mt19937 random(7);
+    const QColor colours[] = {QColor(0, 0, 0), QColor(200, 30, 90), QColor::fromRgbF(0.3f, 0.61f, 0.07f)};
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        for (int round = 0; round < 400; ++round) {
+            const int width = 1 + int(random() % (round % 10 == 0 ? 400 : 90));
+            const int height = 1 + int(random() % (round % 10 == 0 ? 400 : 90));
+            const int border = 1 + int(random() % 8) + (round % 37 == 0 ? 60 : 0);
+            const Rect rect{int(random() % 700) - 20, int(random() % 500) - 20, 0, 0};
+            const Rect box{rect.left, rect.top, rect.left + width, rect.top + height};
+            const QPoint origin(int(random() % 5), int(random() % 5));
+            const QRect clip = round % 3 == 0 ? QRect(int(random() % 600), int(random() % 400), 150, 120) : QRect();
+            const QColor colour = colours[round % 3];
+
+            QImage expected(720, 520, format);
+            expected.fill(Qt::white);
+            QImage actual = expected;
+            FillRingWhereItStands(expected, box, border, colour, origin, clip);
+            {
+                DrawingContext dc(actual);
+                dc.SetOrigin(Point{origin.x(), origin.y()});
+                if (!clip.isNull()) {
+                    dc.IntersectClip(Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+                }
+                // Twice: the second comes from the held image.
+                dc.DrawFrameEllipse(box, border, colour);
+                dc.DrawFrameEllipse(box, border, colour);
+            }
+            ASSERT_EQ(actual, expected) << width << "x" << height << " border " << border << " at " << box.left
+                                        << "," << box.top << " format " << format;
+        }
+    }
+}
+
+TEST(EllipseRing, RingsAreHeldPerShapeAndHugeOnesAreNot)
+{
+    const QImage& ring = EllipseRingImage(40, 30, 3, qRgb(10, 20, 30));
+    ASSERT_FALSE(ring.isNull());
+    EXPECT_EQ(ring.size(), QSize(40, 30));
+    EXPECT_EQ(ring.pixel(20, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(qAlpha(ring.pixel(20, 15)), 0) << "the inside is left untouched";
+    EXPECT_EQ(&EllipseRingImage(40, 30, 3, qRgb(10, 20, 30)), &ring);
+    EXPECT_EQ(EllipseRingImage(40, 30, 4, qRgb(10, 20, 30)).pixel(20, 3), qRgb(10, 20, 30));
+
+    EXPECT_TRUE(EllipseRingImage(4000, 4000, 1, 0).isNull());
+    EXPECT_TRUE(EllipseRingImage(0, 10, 1, 0).isNull());
+    // A page of huge circles still draws, directly.
+    QImage page(50, 50, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        DrawingContext dc(page);
+        dc.DrawFrameEllipse(Rect{-3000, -10, 3050, 5000}, 20, QColor(0, 0, 0));
+    }
+    EXPECT_EQ(page.pixel(0, 0), qRgb(0, 0, 0));
+}
