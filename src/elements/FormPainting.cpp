@@ -51,8 +51,9 @@ void CFormUI::PaintPage(DrawingContext& dc, const Rect& paint, bool staticOnly)
                 platform::Intersect(pos, m_pos).IsEmpty()) {
                 continue;
             }
+            // The page's clip lies inside the form already; each element only
+            // gets it back as it was, whatever state its painting leaves.
             platform::ClipScope scope(pageDc);
-            pageDc.IntersectClip(m_pos);
             if (staticOnly) {
                 item->DoPaintStatic(pageDc, paint);
             } else {
