@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 using platform::Rect;
 using platform::Size;
 using platform::StretchAreaAveraged;
@@ -66,4 +70,77 @@ TEST(AreaStretch, EmptyInputsGiveNullImages)
     EXPECT_TRUE(StretchAreaAveraged(image, Size{0, 5}).isNull());
     EXPECT_TRUE(StretchAreaAveraged(image, Rect{4, 0, 8, 4}, Size{5, 5}, Rect{0, 0, 5, 5}).isNull());
     EXPECT_TRUE(StretchAreaAveraged(QImage(), Size{3, 3}).isNull());
+}
+
+namespace {
+
+// Area averaging written out plainly: each axis in turn, every overlap
+// between a destination pixel and a source pixel weighted by its length,
+// rounded to the nearest value after each axis.
+QImage ReferenceStretch(const QImage& image, QSize dest)
+{
+    const QImage input = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto axis = [](int64_t srcLen, int64_t dstLen, int64_t d, int64_t s) {
+        const int64_t from = std::max(d * srcLen, s * dstLen);
+        const int64_t to = std::min((d + 1) * srcLen, (s + 1) * dstLen);
+        return std::max<int64_t>(0, to - from);
+    };
+    const auto average = [](const int64_t sums[4], int64_t total) {
+        uint32_t pixel = 0;
+        for (int c = 0; c < 4; ++c) {
+            pixel |= uint32_t(std::min<int64_t>((sums[c] + total / 2) / total, 255)) << (8 * c);
+        }
+        return pixel;
+    };
+    std::vector<uint32_t> rows(size_t(dest.width()) * size_t(input.height()));
+    for (int y = 0; y < input.height(); ++y) {
+        const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
+        for (int x = 0; x < dest.width(); ++x) {
+            int64_t sums[4] = {};
+            for (int s = 0; s < input.width(); ++s) {
+                const int64_t w = axis(input.width(), dest.width(), x, s);
+                for (int c = 0; c < 4; ++c) {
+                    sums[c] += w * ((line[s] >> (8 * c)) & 0xFF);
+                }
+            }
+            rows[size_t(y) * size_t(dest.width()) + size_t(x)] = average(sums, input.width());
+        }
+    }
+    QImage result(dest, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < dest.height(); ++y) {
+        for (int x = 0; x < dest.width(); ++x) {
+            int64_t sums[4] = {};
+            for (int t = 0; t < input.height(); ++t) {
+                const int64_t w = axis(input.height(), dest.height(), y, t);
+                const uint32_t pixel = rows[size_t(t) * size_t(dest.width()) + size_t(x)];
+                for (int c = 0; c < 4; ++c) {
+                    sums[c] += w * ((pixel >> (8 * c)) & 0xFF);
+                }
+            }
+            reinterpret_cast<uint32_t*>(result.scanLine(y))[x] = average(sums, input.height());
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+TEST(AreaStretch, EveryPixelIsTheRoundedAreaAverageOfWhatItCovers)
+{
+    std::mt19937 random(11);
+    for (int round = 0; round < 60; ++round) {
+        QImage source(1 + int(random() % 70), 1 + int(random() % 40), QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < source.height(); ++y) {
+            for (int x = 0; x < source.width(); ++x) {
+                // Text-like: mostly paper, some ink, some grey edges.
+                const uint32_t kind = random() % 4;
+                const int grey = kind == 0 ? 0 : kind == 1 ? int(random() % 256) : 255;
+                source.setPixel(x, y, qRgb(grey, round % 2 ? grey : int(random() % 256), grey));
+            }
+        }
+        const QSize dest(1 + int(random() % 150), 1 + int(random() % 90));
+        const QImage expected = ReferenceStretch(source, dest);
+        EXPECT_EQ(StretchAreaAveraged(source, Size{dest.width(), dest.height()}), expected)
+            << source.width() << "x" << source.height() << " to " << dest.width() << "x" << dest.height();
+    }
 }
