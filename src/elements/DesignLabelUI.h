@@ -72,7 +72,11 @@ private:
         uint32_t style = 0;
         platform::Size display;
         platform::Rect part;
-        QImage image; // white made transparent
+        bool held = false;
+        // White made transparent, cut to the ink: the page shows through
+        // everywhere else, so only this part is ever drawn.
+        QImage ink;
+        platform::Point inkAt;
     };
     TextImage m_textImage;
 };

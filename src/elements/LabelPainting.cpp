@@ -37,7 +37,7 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
                     shown.bottom - box.top};
 
     TextImage& cached = m_textImage;
-    if (cached.image.isNull() || cached.text != m_text || cached.style != m_textStyle ||
+    if (!cached.held || cached.text != m_text || cached.style != m_textStyle ||
         cached.display != display || cached.part != part || !(cached.font == font)) {
         const Size extent = dc.MeasureText(font, m_text, m_textStyle);
         if (extent.cx <= 0 || extent.cy <= 0 || int64_t(extent.cx) * extent.cy > kMaxTextImagePixels) {
@@ -55,11 +55,16 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
         }
         const QImage stretched =
             platform::StretchAreaAveraged(text, Rect{0, 0, extent.cx, extent.cy}, display, part);
-        cached = TextImage{m_text, font, m_textStyle, display, part, platform::KeyOutWhite(stretched)};
+        const QImage keyed = platform::KeyOutWhite(stretched);
+        const QRect ink = platform::OpaqueBounds(keyed);
+        cached = TextImage{m_text, font, m_textStyle, display, part, true,
+                           ink.isEmpty() ? QImage() : keyed.copy(ink), platform::Point{ink.left(), ink.top()}};
     }
     // Kept with white already transparent: the same pixels as drawing the
     // stretched text white-keyed.
-    dc.DrawImage(platform::Point{shown.left, shown.top}, cached.image);
+    if (!cached.ink.isNull()) {
+        dc.DrawImage(platform::Point{shown.left + cached.inkAt.x, shown.top + cached.inkAt.y}, cached.ink);
+    }
 }
 
 } // namespace MarkupUI

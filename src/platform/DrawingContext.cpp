@@ -346,6 +346,36 @@ QImage KeyOutWhite(const QImage& image)
     return keyed;
 }
 
+QRect OpaqueBounds(const QImage& premultiplied)
+{
+    if (premultiplied.format() != QImage::Format_ARGB32_Premultiplied) {
+        return premultiplied.rect();
+    }
+    int left = premultiplied.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        int first = 0;
+        while (first < premultiplied.width() && line[first] == 0) {
+            ++first;
+        }
+        if (first == premultiplied.width()) {
+            continue;
+        }
+        int last = premultiplied.width() - 1;
+        while (line[last] == 0) {
+            --last;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 void DrawingContext::DrawWhiteKeyed(Point at, const QImage& image)
 {
     if (!image.isNull()) {

@@ -109,6 +109,10 @@ private:
 // The image with pure white (0xFFFFFF) made fully transparent and every other
 // pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
 QImage KeyOutWhite(const QImage& image);
+// The smallest rectangle of a premultiplied image holding every pixel that
+// is not fully transparent; an empty rectangle when there is none. Drawing
+// only that part draws the same pixels.
+QRect OpaqueBounds(const QImage& premultiplied);
 
 // 0xAARRGGBB as stored in templates, alpha dropped.
 QColor OpaqueColor(uint32_t argb);
