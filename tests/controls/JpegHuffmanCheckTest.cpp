@@ -1,7 +1,8 @@
 #include "controls/JpegHuffmanCheck.h"
 #include "controls/ImageDecoder.h"
 
-#include <QBuffer>
+#include "support/PixelTestSupport.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@ namespace {
 
 QByteArray RealJpeg()
 {
-    QImage image(16, 8, QImage::Format_RGB32);
-    image.fill(qRgb(200, 40, 40));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "JPG"));
-    return bytes;
+    return pixeltest::EncodedPicture(16, 8, qRgb(200, 40, 40), "JPG");
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "controls/ImageDecoder.h"
 #include "controls/PngChunkCheck.h"
 
-#include <QBuffer>
+#include "support/PixelTestSupport.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@ namespace {
 
 QByteArray RealPng()
 {
-    QImage image(12, 6, QImage::Format_RGB32);
-    image.fill(qRgb(10, 120, 240));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "PNG"));
-    return bytes;
+    return pixeltest::EncodedPicture(12, 6, qRgb(10, 120, 240), "PNG");
 }
 
 void SetLength(QByteArray& png, qsizetype chunkType, uint32_t length)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -56,6 +58,18 @@ inline QRect InkBox(const QImage& image, QRgb background = 0xFFFFFF)
         }
     }
     return box;
+}
+
+// A plain picture of one colour, encoded as a file of that format would be.
+inline QByteArray EncodedPicture(int width, int height, QRgb colour, const char* format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 } // namespace pixeltest
