@@ -253,10 +253,10 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
     // out the same from a held ring image.
     color.setAlpha(255);
     if (color.spec() == QColor::Rgb && QColor::fromRgb(color.rgb()) == color) {
-        const QImage& ring = EllipseRingImage(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
+        const QImage* ring = EllipseRingImage(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
                                               int(std::min<int64_t>(rect.Height(), INT32_MAX)), width, color.rgb());
-        if (!ring.isNull()) {
-            m_painter.drawImage(QPoint(rect.left, rect.top), ring);
+        if (ring != nullptr && !ring->isNull()) {
+            m_painter.drawImage(QPoint(rect.left, rect.top), *ring);
             return;
         }
     }

@@ -8,6 +8,7 @@
 #include <list>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace platform {
 
@@ -16,6 +17,7 @@ namespace {
 // A ticket has a handful of circle shapes; larger rings are filled directly.
 constexpr int64_t kMaxRingPixels = int64_t(1) << 20;
 constexpr int64_t kMaxHeldPixels = int64_t(8) << 20;
+constexpr std::size_t kMaxShapesSeen = 4096;
 
 struct RingKey
 {
@@ -54,17 +56,25 @@ void FillEllipseRing(QPainter& painter, int left, int top, int width, int height
 }
 
 // Most recently used first; the oldest rings go once the pixels held pass
-// the budget.
+// the budget. A shape is held from its second drawing on: a page drawn once
+// (ticket-cli, an upload) would only pay for images nobody draws again.
 class RingCache
 {
 public:
-    const QImage& Get(const RingKey& key)
+    const QImage* Get(const RingKey& key)
     {
         const auto found = m_index.find(key);
         if (found != m_index.end()) {
             m_order.splice(m_order.begin(), m_order, found->second);
-            return found->second->second;
+            return &found->second->second;
         }
+        if (m_seenOnce.insert(key).second) {
+            if (m_seenOnce.size() > kMaxShapesSeen) {
+                m_seenOnce = {key};
+            }
+            return nullptr;
+        }
+        m_seenOnce.erase(key);
         m_order.emplace_front(key, MakeRing(key));
         m_index.emplace(key, m_order.begin());
         m_heldPixels += Pixels(key);
@@ -73,7 +83,7 @@ public:
             m_index.erase(m_order.back().first);
             m_order.pop_back();
         }
-        return m_order.front().second;
+        return &m_order.front().second;
     }
 
 private:
@@ -95,15 +105,15 @@ private:
     std::list<std::pair<RingKey, QImage>> m_order;
     std::unordered_map<RingKey, std::list<std::pair<RingKey, QImage>>::iterator, RingKeyHash> m_index;
     int64_t m_heldPixels = 0;
+    std::unordered_set<RingKey, RingKeyHash> m_seenOnce;
 };
 
 } // namespace
 
-const QImage& EllipseRingImage(int width, int height, int border, QRgb color)
+const QImage* EllipseRingImage(int width, int height, int border, QRgb color)
 {
-    static const QImage kNone;
     if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxRingPixels) {
-        return kNone;
+        return nullptr;
     }
     // Each thread paints with its own rings: pages are also drawn off the
     // UI thread for uploads.

@@ -13,8 +13,9 @@ namespace platform {
 // instead of filling a curved path again.
 //
 // The ring of a width x height box as an image with the ring opaque in
-// colour and everything else transparent, made once and then held by the
-// calling thread; a null image for boxes too large to hold.
-const QImage& EllipseRingImage(int width, int height, int border, QRgb color);
+// colour and everything else transparent, held by the calling thread once
+// it asks for the same shape a second time. Nothing the first time, and
+// for boxes too large to hold: the caller fills the ring itself.
+const QImage* EllipseRingImage(int width, int height, int border, QRgb color);
 
 } // namespace platform
