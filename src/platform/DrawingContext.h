@@ -110,8 +110,8 @@ private:
 // pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
 QImage KeyOutWhite(const QImage& image);
 // The smallest rectangle of a premultiplied image holding every pixel that
-// is not fully transparent; an empty rectangle when there is none. Drawing
-// only that part draws the same pixels.
+// is not zero, the one pixel that leaves a page as it was; an empty
+// rectangle when there is none. Drawing only that part draws the same pixels.
 QRect OpaqueBounds(const QImage& premultiplied);
 
 // 0xAARRGGBB as stored in templates, alpha dropped.
