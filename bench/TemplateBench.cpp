@@ -164,6 +164,12 @@ void BM_GlyphSets(benchmark::State& state)
     }
 }
 
+void StreamCounters(benchmark::State& state, std::size_t bytes)
+{
+    state.counters["stream_bytes"] = double(bytes);
+    state.counters["stream_seconds_at_1MBps"] = double(bytes) / 1e6;
+}
+
 // The whole upload; "stream_share" is the encode time over the time the
 // stream takes on full-speed USB (about 1 MB/s).
 void BM_UploadEncode(benchmark::State& state)
@@ -177,8 +183,7 @@ void BM_UploadEncode(benchmark::State& state)
         benchmark::DoNotOptimize(bytes);
     }
     PerElement(state);
-    state.counters["stream_bytes"] = double(bytes);
-    state.counters["stream_seconds_at_1MBps"] = double(bytes) / 1e6;
+    StreamCounters(state, bytes);
 }
 
 // "ticket-cli encode upload": the first encode after opening, with every
@@ -198,8 +203,7 @@ void BM_UploadEncodeAfterOpen(benchmark::State& state)
         state.ResumeTiming();
     }
     PerElement(state);
-    state.counters["stream_bytes"] = double(bytes);
-    state.counters["stream_seconds_at_1MBps"] = double(bytes) / 1e6;
+    StreamCounters(state, bytes);
 }
 
 // Repetitions come from the command line (scripts/bench asks for five).

@@ -68,6 +68,13 @@ QByteArray RawArchive(const QByteArray& data, const std::vector<RawEntry>& entri
     return zip;
 }
 
+// Makes the central directory record at `record` claim 60 MiB unpacked.
+void ClaimSixtyMebibytes(QByteArray& zip, qsizetype record)
+{
+    zip[record + 24 + 3] = 0x03;
+    zip[record + 24 + 2] = char(0xC0);
+}
+
 } // namespace
 
 TEST(ZipLimitsTest, RecordsSharingTheirDataAreRefusedWithAReason)
@@ -115,8 +122,7 @@ TEST(ZipLimitsTest, AbsurdEntryCountsAndUnpackedTotalsAreRefused)
         QByteArray zip;
         EXPECT_EQ(small.Finish(&zip), 0);
         for (qsizetype at = zip.indexOf("PK\x01\x02"); at >= 0; at = zip.indexOf("PK\x01\x02", at + 1)) {
-            zip[at + 24 + 3] = 0x03; // 60 MiB
-            zip[at + 24 + 2] = char(0xC0);
+            ClaimSixtyMebibytes(zip, at);
         }
         return zip;
     };
@@ -144,8 +150,7 @@ TEST(ZipLimitsTest, SizesNoDeflateStreamCanReachAreRefusedAndDenseEntriesStillUn
     const qsizetype central = bytes.indexOf("PK\x01\x02", bytes.indexOf("skin.xml") + 1);
     const qsizetype record = bytes.indexOf("PK\x01\x02", central + 1);
     ASSERT_GT(record, 0);
-    bytes[record + 24 + 3] = 0x03;
-    bytes[record + 24 + 2] = char(0xC0);
+    ClaimSixtyMebibytes(bytes, record);
     reader = ZipReader::FromBytes(bytes);
     ASSERT_TRUE(reader);
     EXPECT_FALSE(reader->ReadEntry(QStringLiteral("skin.xml")));
