@@ -4,6 +4,10 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 namespace device {
 
 // Packs an image into printer bits, a dot being ink where isInk(pixel) holds.
@@ -20,21 +24,36 @@ template <typename InkRule> PackedImage PackDots(const QImage& image, InkRule is
     const bool rows = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                       format == QImage::Format_ARGB32_Premultiplied;
     const auto rowBytes = static_cast<std::size_t>(BitmapRowBytes(std::uint64_t(packed.width)));
-    // Pages are mostly runs of one colour: the rule is asked once per run.
+    // Pages are mostly opaque greys (black text averaged onto white paper),
+    // asked of the rule once each; other pixels once per run of one colour.
+    std::array<bool, 256> greyInk{};
+    for (std::uint32_t v = 0; v < 256; ++v) {
+        greyInk[v] = isInk(QRgb(0xFF000000u | v * 0x010101u));
+    }
     QRgb lastPixel = 0;
     bool lastInk = isInk(lastPixel);
+    const auto inkAt = [&](QRgb pixel) {
+        if (pixel == (0xFF000000u | (pixel & 0xFFu) * 0x010101u)) {
+            return greyInk[pixel & 0xFFu];
+        }
+        if (pixel != lastPixel) {
+            lastPixel = pixel;
+            lastInk = isInk(pixel);
+        }
+        return lastInk;
+    };
     for (int y = 0; y < packed.height; ++y) {
         std::uint8_t* out = packed.bits.data() + rowBytes * static_cast<std::size_t>(y);
         const auto* line = rows ? reinterpret_cast<const QRgb*>(image.constScanLine(y)) : nullptr;
-        for (int x = 0; x < packed.width; ++x) {
-            const QRgb pixel = rows ? line[x] : image.pixel(x, y);
-            if (pixel != lastPixel) {
-                lastPixel = pixel;
-                lastInk = isInk(pixel);
+        // Eight dots a byte, gathered before the byte is stored.
+        for (int x = 0; x < packed.width; x += 8) {
+            const int end = std::min(packed.width, x + 8);
+            unsigned byte = 0;
+            for (int dot = x; dot < end; ++dot) {
+                const QRgb pixel = rows ? line[dot] : image.pixel(dot, y);
+                byte |= (inkAt(pixel) ? 0x80u : 0u) >> (dot - x);
             }
-            if (lastInk) {
-                out[x / 8] = static_cast<std::uint8_t>(out[x / 8] | (0x80u >> (x % 8)));
-            }
+            out[x / 8] = static_cast<std::uint8_t>(byte);
         }
     }
     return packed;

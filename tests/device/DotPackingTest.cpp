@@ -24,7 +24,7 @@ template <typename InkRule> PackedImage PackedDotByDot(const QImage& image, InkR
 }
 
 // Random colours crowded around the ink thresholds (mid-grey, pure white)
-// plus translucent pixels, in widths that do and do not fill the last byte.
+// plus greys and translucent pixels, in widths that do and do not fill the last byte.
 QImage NoisyImage(int width, int height, QImage::Format format, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -33,8 +33,13 @@ QImage NoisyImage(int width, int height, QImage::Format format, unsigned seed)
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const int pick = any(random) % 4;
-            const int v = pick == 0 ? near(random) : pick == 1 ? 255 : any(random);
+            const int pick = any(random) % 6;
+            const int v = pick == 0 || pick == 4 ? near(random) : pick == 1 ? 255 : any(random);
+            if (pick >= 4) {
+                // Greys, the bulk of a page, opaque and now and then not.
+                image.setPixel(x, y, qRgba(v, v, v, pick == 5 && v % 3 == 0 ? any(random) : 255));
+                continue;
+            }
             image.setPixel(x, y, qRgba(v, pick == 2 ? 255 : v, any(random), pick == 3 ? any(random) : 255));
         }
     }
