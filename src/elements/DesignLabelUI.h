@@ -73,8 +73,9 @@ private:
         platform::Size display;
         platform::Rect part;
         bool held = false;
-        // White made transparent, cut to the ink: the page shows through
-        // everywhere else, so only this part is ever drawn.
+        // Keyed ink (white keyed out, grey text held a byte a pixel), cut
+        // to the ink: the page shows through everywhere else, so only this
+        // part is ever drawn.
         QImage ink;
         platform::Point inkAt;
     };

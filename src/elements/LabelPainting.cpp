@@ -3,6 +3,9 @@
 #include "platform/AreaStretch.h"
 #include "platform/DrawTextFlags.h"
 #include "platform/DrawingContext.h"
+#include "platform/KeyedInk.h"
+
+#include <utility>
 
 namespace MarkupUI {
 
@@ -37,8 +40,8 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
                     shown.bottom - box.top};
 
     TextImage& cached = m_textImage;
-    if (!cached.held || cached.text != m_text || cached.style != m_textStyle ||
-        cached.display != display || cached.part != part || !(cached.font == font)) {
+    if (!cached.held || cached.text != m_text || cached.style != m_textStyle || cached.display != display ||
+        cached.part != part || !(cached.font == font)) {
         const Size extent = dc.MeasureText(font, m_text, m_textStyle);
         if (extent.cx <= 0 || extent.cy <= 0 || int64_t(extent.cx) * extent.cy > kMaxTextImagePixels) {
             return;
@@ -55,15 +58,13 @@ void CDesignLabelUI::PaintText(platform::DrawingContext& dc)
         }
         const QImage stretched =
             platform::StretchAreaAveraged(text, Rect{0, 0, extent.cx, extent.cy}, display, part);
-        const QImage keyed = platform::KeyOutWhite(stretched);
-        const QRect ink = platform::OpaqueBounds(keyed);
-        cached = TextImage{m_text, font, m_textStyle, display, part, true,
-                           ink.isEmpty() ? QImage() : keyed.copy(ink), platform::Point{ink.left(), ink.top()}};
+        platform::InkCrop crop = platform::CropKeyedInk(stretched);
+        cached = TextImage{m_text, font, m_textStyle, display, part, true, std::move(crop.ink), crop.at};
     }
-    // Kept with white already transparent: the same pixels as drawing the
+    // Kept with white already keyed out: the same pixels as drawing the
     // stretched text white-keyed.
     if (!cached.ink.isNull()) {
-        dc.DrawImage(platform::Point{shown.left + cached.inkAt.x, shown.top + cached.inkAt.y}, cached.ink);
+        dc.DrawKeyedInk(platform::Point{shown.left + cached.inkAt.x, shown.top + cached.inkAt.y}, cached.ink);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -77,6 +78,9 @@ public:
     void DrawImage(Point at, const QImage& image, int opacity = 255);
     // The same for the part `source` of the image.
     void DrawImage(Point at, const QImage& image, const Rect& source, int opacity = 255);
+    // Draws keyed ink (see KeyedInk.h): its opaque pixels replace the
+    // target's. The same pixels as DrawImage of its premultiplied form.
+    void DrawKeyedInk(Point at, const QImage& ink);
     // Draws an image with pure white (0xFFFFFF) left out: the target keeps
     // those pixels, every other pixel replaces the target's.
     void DrawWhiteKeyed(Point at, const QImage& image);
@@ -86,11 +90,22 @@ public:
     QImage CopyArea(const Rect& rect) const;
 
 private:
+    // The painter's clip as far as it is one rectangle in image pixels; a
+    // rounded clip or one too far out to reckon exactly is left to Qt.
+    struct ClipShape
+    {
+        bool clipped = false;
+        bool rectangular = true;
+        QRect device;
+    };
+
     QRect ToDevice(const Rect& rect) const;
 
     QImage* m_target;
     QPainter m_painter;
     Point m_origin;
+    ClipShape m_clip;
+    std::vector<ClipShape> m_savedClips;
 };
 
 // Saves the clip on construction and restores it on destruction.
@@ -109,11 +124,6 @@ private:
 // The image with pure white (0xFFFFFF) made fully transparent and every other
 // pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
 QImage KeyOutWhite(const QImage& image);
-// The smallest rectangle of a premultiplied image holding every pixel that
-// is not zero, the one pixel that leaves a page as it was; an empty
-// rectangle when there is none. Drawing only that part draws the same pixels.
-QRect OpaqueBounds(const QImage& premultiplied);
-
 // 0xAARRGGBB as stored in templates, alpha dropped.
 QColor OpaqueColor(uint32_t argb);
 // 0xAARRGGBB with its alpha.

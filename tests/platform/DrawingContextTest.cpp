@@ -221,29 +221,3 @@ TEST(DrawingContext, CopiedAreasGoBackUnchanged)
     }
     EXPECT_EQ(InkBox(image), QRect(2, 2, 4, 4));
 }
-
-TEST(DrawingContext, OpaqueBoundsHoldEveryPixelThatDraws)
-{
-    QImage keyed(40, 20, QImage::Format_ARGB32_Premultiplied);
-    keyed.fill(0u);
-    EXPECT_TRUE(OpaqueBounds(keyed).isEmpty()) << "nothing to draw";
-    keyed.setPixel(7, 3, qRgb(0, 0, 0));
-    EXPECT_EQ(OpaqueBounds(keyed), QRect(7, 3, 1, 1));
-    keyed.setPixel(39, 19, qPremultiply(qRgba(255, 255, 255, 1)));
-    keyed.setPixel(2, 11, qRgb(128, 128, 128));
-    EXPECT_EQ(OpaqueBounds(keyed), QRect(QPoint(2, 3), QPoint(39, 19)));
-
-    // Drawing the bounded part where it lies gives the page drawing the whole gives.
-    QImage whole = WhiteImage(50, 30);
-    QImage part = whole;
-    {
-        DrawingContext dc(whole);
-        dc.DrawImage(Point{5, 6}, keyed);
-    }
-    {
-        DrawingContext dc(part);
-        const QRect bounds = OpaqueBounds(keyed);
-        dc.DrawImage(Point{5 + bounds.left(), 6 + bounds.top()}, keyed.copy(bounds));
-    }
-    EXPECT_EQ(part, whole);
-}
