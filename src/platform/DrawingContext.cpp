@@ -134,21 +134,35 @@ void DrawingContext::SetOrigin(Point origin)
 
 void DrawingContext::Save()
 {
-    m_painter.save();
-    m_savedClips.push_back(m_clip);
+    // The painter saves its whole state, a cost every element paid though
+    // few change the clip: it is saved only once a clip is set.
+    m_savedClips.push_back(SavedClip{m_clip, false});
 }
 
 void DrawingContext::Restore()
 {
-    m_painter.restore();
-    if (!m_savedClips.empty()) {
-        m_clip = m_savedClips.back();
-        m_savedClips.pop_back();
+    if (m_savedClips.empty()) {
+        return;
+    }
+    const SavedClip saved = m_savedClips.back();
+    m_savedClips.pop_back();
+    if (saved.painterSaved) {
+        m_painter.restore();
+    }
+    m_clip = saved.clip;
+}
+
+void DrawingContext::SaveBeforeClipping()
+{
+    if (!m_savedClips.empty() && !m_savedClips.back().painterSaved) {
+        m_painter.save();
+        m_savedClips.back().painterSaved = true;
     }
 }
 
 void DrawingContext::IntersectClip(const Rect& rect)
 {
+    SaveBeforeClipping();
     const QRect clip = rect.IsEmpty() ? QRect() : ToQRect(rect);
     m_painter.setClipRect(clip, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 
@@ -171,6 +185,7 @@ void DrawingContext::IntersectClip(const Rect& rect)
 
 void DrawingContext::IntersectClipRoundRect(const Rect& rect, Size ellipse)
 {
+    SaveBeforeClipping();
     QPainterPath path;
     path.addRoundedRect(ToRectF(rect), ellipse.cx / 2.0, ellipse.cy / 2.0);
     m_painter.setClipPath(path, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);

@@ -43,7 +43,8 @@ public:
     void SetOrigin(Point origin);
     Point Origin() const { return m_origin; }
 
-    // Clipping. Save and Restore nest; ClipScope does both.
+    // Clipping. Save and Restore nest; ClipScope does both. Only the clip is
+    // saved: every drawing call sets the pen, font and opacity it needs.
     void Save();
     void Restore();
     void IntersectClip(const Rect& rect);
@@ -99,13 +100,20 @@ private:
         QRect device;
     };
 
+    struct SavedClip
+    {
+        ClipShape clip;
+        bool painterSaved;
+    };
+
     QRect ToDevice(const Rect& rect) const;
+    void SaveBeforeClipping();
 
     QImage* m_target;
     QPainter m_painter;
     Point m_origin;
     ClipShape m_clip;
-    std::vector<ClipShape> m_savedClips;
+    std::vector<SavedClip> m_savedClips;
 };
 
 // Saves the clip on construction and restores it on destruction.

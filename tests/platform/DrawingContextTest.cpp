@@ -221,3 +221,34 @@ TEST(DrawingContext, CopiedAreasGoBackUnchanged)
     }
     EXPECT_EQ(InkBox(image), QRect(2, 2, 4, 4));
 }
+
+TEST(DrawingContext, ScopesGiveBackTheClipTheyFoundAtAnyDepth)
+{
+    const QColor blue(0, 0, 255);
+    const QColor green(0, 255, 0);
+    QImage image = WhiteImage(30, 30);
+    {
+        DrawingContext dc(image);
+        const Rect whole{0, 0, 30, 30};
+        ClipScope outer(dc);
+        {
+            ClipScope clipped(dc);
+            dc.IntersectClip(Rect{0, 0, 10, 10});
+            {
+                ClipScope untouched(dc);
+            }
+            dc.Fill(whole, kRed);
+        }
+        dc.IntersectClip(Rect{20, 20, 30, 30});
+        {
+            ClipScope narrower(dc);
+            dc.IntersectClip(Rect{0, 0, 25, 25});
+            dc.Fill(whole, blue);
+        }
+        dc.Fill(Rect{0, 0, 30, 22}, green);
+        EXPECT_EQ(dc.ClipBox(), (Rect{20, 20, 30, 30}));
+    }
+    EXPECT_EQ(CountColour(image, image.rect(), kRedRgb), 100);
+    EXPECT_EQ(CountColour(image, image.rect(), 0x0000FF), 5 * 3) << "rows 22 to 24 of the narrower clip";
+    EXPECT_EQ(CountColour(image, image.rect(), 0x00FF00), 2 * 10);
+}
