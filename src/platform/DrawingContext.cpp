@@ -292,11 +292,10 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
     // out the same from a held ring image.
     color.setAlpha(255);
     if (color.spec() == QColor::Rgb && QColor::fromRgb(color.rgb()) == color) {
-        const QImage* ring =
-            EllipseRingImage(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
-                             int(std::min<int64_t>(rect.Height(), INT32_MAX)), width, color.rgb());
-        if (ring != nullptr && !ring->isNull()) {
-            DrawKeyedInk(Point{rect.left, rect.top}, *ring);
+        const RingRuns* runs = EllipseRingRuns(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
+                                               int(std::min<int64_t>(rect.Height(), INT32_MAX)), width);
+        if (runs != nullptr) {
+            FillRuns(Point{rect.left, rect.top}, *runs, color);
             return;
         }
     }
@@ -308,6 +307,40 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
         path.addEllipse(ToRectF(inner));
     }
     m_painter.fillPath(path, color);
+}
+
+void DrawingContext::FillRuns(Point at, const RingRuns& runs, QColor color)
+{
+    const QImage::Format format = m_target->format();
+    if (!m_clip.rectangular || !m_painter.isActive() ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
+        for (const RingRun& run : runs) {
+            const int64_t x = int64_t(at.x) + run.left;
+            const int64_t y = int64_t(at.y) + run.y;
+            if (x >= INT32_MIN && x + run.right - run.left <= INT32_MAX && y <= INT32_MAX) {
+                m_painter.fillRect(QRect(int(x), int(y), run.right - run.left, 1), color);
+            }
+        }
+        return;
+    }
+    // Written straight into the page: the runs of a ring are many and short.
+    const QRect area = m_clip.clipped ? m_clip.device.intersected(m_target->rect()) : m_target->rect();
+    const int64_t left = int64_t(at.x) + m_origin.x;
+    const int64_t top = int64_t(at.y) + m_origin.y;
+    const QRgb pixel = 0xFF000000u | color.rgb();
+    // The painter draws into this same buffer; bits() could detach it.
+    auto* bits = const_cast<uchar*>(m_target->constBits());
+    const qsizetype stride = m_target->bytesPerLine();
+    for (const RingRun& run : runs) {
+        const int64_t y = top + run.y;
+        const int64_t from = std::max<int64_t>(left + run.left, area.left());
+        const int64_t to = std::min<int64_t>(left + run.right, int64_t(area.right()) + 1);
+        if (y < area.top() || y > area.bottom() || from >= to) {
+            continue;
+        }
+        auto* line = reinterpret_cast<QRgb*>(bits + qsizetype(y) * stride);
+        std::fill(line + from, line + to, pixel);
+    }
 }
 
 void DrawingContext::DrawFrameRoundRect(const Rect& rect, Size ellipse, int width, QColor color)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/EllipseRingCache.h"
 #include "platform/Geometry.h"
 
 #include <QColor>
@@ -108,6 +109,8 @@ private:
 
     QRect ToDevice(const Rect& rect) const;
     void SaveBeforeClipping();
+    // Fills a held ring's runs with its top-left at `at`.
+    void FillRuns(Point at, const RingRuns& runs, QColor color);
 
     QImage* m_target;
     QPainter m_painter;

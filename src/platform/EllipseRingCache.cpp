@@ -24,11 +24,9 @@ struct RingKey
     int width;
     int height;
     int border;
-    QRgb color;
     bool operator==(const RingKey& other) const
     {
-        return std::tie(width, height, border, color) ==
-               std::tie(other.width, other.height, other.border, other.color);
+        return std::tie(width, height, border) == std::tie(other.width, other.height, other.border);
     }
 };
 
@@ -37,14 +35,14 @@ struct RingKeyHash
     std::size_t operator()(const RingKey& key) const
     {
         std::size_t hash = std::hash<int>()(key.width);
-        for (const uint32_t part : {uint32_t(key.height), uint32_t(key.border), uint32_t(key.color)}) {
+        for (const uint32_t part : {uint32_t(key.height), uint32_t(key.border)}) {
             hash = hash * 1000003u ^ part;
         }
         return hash;
     }
 };
 
-void FillEllipseRing(QPainter& painter, int left, int top, int width, int height, int border, QRgb color)
+void FillEllipseRing(QPainter& painter, int left, int top, int width, int height, int border)
 {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
@@ -52,7 +50,7 @@ void FillEllipseRing(QPainter& painter, int left, int top, int width, int height
     if (width > 2 * int64_t(border) && height > 2 * int64_t(border)) {
         path.addEllipse(QRectF(left + border, top + border, width - 2 * border, height - 2 * border));
     }
-    painter.fillPath(path, QColor::fromRgb(qRed(color), qGreen(color), qBlue(color)));
+    painter.fillPath(path, Qt::black);
 }
 
 // Most recently used first; the oldest rings go once the pixels held pass
@@ -61,7 +59,7 @@ void FillEllipseRing(QPainter& painter, int left, int top, int width, int height
 class RingCache
 {
 public:
-    const QImage* Get(const RingKey& key)
+    const RingRuns* Get(const RingKey& key)
     {
         const auto found = m_index.find(key);
         if (found != m_index.end()) {
@@ -75,7 +73,7 @@ public:
             return nullptr;
         }
         m_seenOnce.erase(key);
-        m_order.emplace_front(key, MakeRing(key));
+        m_order.emplace_front(key, MakeRuns(key));
         m_index.emplace(key, m_order.begin());
         m_heldPixels += Pixels(key);
         while (m_heldPixels > kMaxHeldPixels && m_order.size() > 1) {
@@ -89,28 +87,46 @@ public:
 private:
     static int64_t Pixels(const RingKey& key) { return int64_t(key.width) * key.height; }
 
-    static QImage MakeRing(const RingKey& key)
+    // The path filled once on a clear image, read back row by row.
+    static RingRuns MakeRuns(const RingKey& key)
     {
         QImage ring(key.width, key.height, QImage::Format_ARGB32_Premultiplied);
+        RingRuns runs;
         if (ring.isNull()) {
-            return ring;
+            return runs;
         }
         ring.fill(Qt::transparent);
-        QPainter painter(&ring);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        FillEllipseRing(painter, 0, 0, key.width, key.height, key.border, key.color);
-        return ring;
+        {
+            QPainter painter(&ring);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            FillEllipseRing(painter, 0, 0, key.width, key.height, key.border);
+        }
+        for (int y = 0; y < key.height; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(ring.constScanLine(y));
+            for (int x = 0; x < key.width;) {
+                if (qAlpha(line[x]) == 0) {
+                    ++x;
+                    continue;
+                }
+                const int left = x;
+                while (x < key.width && qAlpha(line[x]) != 0) {
+                    ++x;
+                }
+                runs.push_back(RingRun{y, left, x});
+            }
+        }
+        return runs;
     }
 
-    std::list<std::pair<RingKey, QImage>> m_order;
-    std::unordered_map<RingKey, std::list<std::pair<RingKey, QImage>>::iterator, RingKeyHash> m_index;
+    std::list<std::pair<RingKey, RingRuns>> m_order;
+    std::unordered_map<RingKey, std::list<std::pair<RingKey, RingRuns>>::iterator, RingKeyHash> m_index;
     int64_t m_heldPixels = 0;
     std::unordered_set<RingKey, RingKeyHash> m_seenOnce;
 };
 
 } // namespace
 
-const QImage* EllipseRingImage(int width, int height, int border, QRgb color)
+const RingRuns* EllipseRingRuns(int width, int height, int border)
 {
     if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxRingPixels) {
         return nullptr;
@@ -118,7 +134,7 @@ const QImage* EllipseRingImage(int width, int height, int border, QRgb color)
     // Each thread paints with its own rings: pages are also drawn off the
     // UI thread for uploads.
     thread_local RingCache cache;
-    return cache.Get(RingKey{width, height, border, color | 0xFF000000u});
+    return cache.Get(RingKey{width, height, border});
 }
 
 } // namespace platform

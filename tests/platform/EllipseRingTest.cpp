@@ -11,15 +11,21 @@ using namespace platform;
 
 namespace {
 
+constexpr int kClipCorner = 40;
+
 // What filling the ring's path where it stands gives, the way circles were
 // always drawn.
 void FillRingWhereItStands(QImage& image, const Rect& rect, int border, QColor color, QPoint origin,
-                           const QRect& clip)
+                           const QRect& clip, bool roundedClip)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
-    if (!clip.isNull()) {
+    if (roundedClip) {
+        QPainterPath rounded;
+        rounded.addRoundedRect(QRectF(clip), kClipCorner / 2.0, kClipCorner / 2.0);
+        painter.setClipPath(rounded);
+    } else if (!clip.isNull()) {
         painter.setClipRect(clip);
     }
     QPainterPath path;
@@ -46,45 +52,60 @@ TEST(EllipseRing, HeldRingsPaintTheSamePixelsAsFillingThePathAnywhere)
             const Rect rect{int(random() % 700) - 20, int(random() % 500) - 20, 0, 0};
             const Rect box{rect.left, rect.top, rect.left + width, rect.top + height};
             const QPoint origin(int(random() % 5), int(random() % 5));
-            const QRect clip = round % 3 == 0 ? QRect(int(random() % 600), int(random() % 400), 150, 120) : QRect();
+            const QRect clip =
+                round % 3 == 0 ? QRect(int(random() % 600), int(random() % 400), 150, 120) : QRect();
             const QColor colour = colours[round % 3];
+            const bool roundedClip = round % 3 == 0 && round % 2 == 0;
 
             QImage expected(720, 520, format);
             expected.fill(Qt::white);
             QImage firstSight = expected;
-            FillRingWhereItStands(expected, box, border, colour, origin, clip);
+            FillRingWhereItStands(expected, box, border, colour, origin, clip, roundedClip);
             // The first drawing of a shape fills it directly, the next ones
             // copy the held image; both must give the path's pixels.
             QImage held = firstSight;
             for (QImage* actual : {&firstSight, &held}) {
                 DrawingContext dc(*actual);
                 dc.SetOrigin(Point{origin.x(), origin.y()});
-                if (!clip.isNull()) {
-                    dc.IntersectClip(Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+                const Rect clipRect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1};
+                if (roundedClip) {
+                    dc.IntersectClipRoundRect(clipRect, Size{kClipCorner, kClipCorner});
+                } else if (!clip.isNull()) {
+                    dc.IntersectClip(clipRect);
                 }
                 dc.DrawFrameEllipse(box, border, colour);
             }
             ASSERT_EQ(firstSight, expected) << "filled directly";
             ASSERT_EQ(held, expected) << width << "x" << height << " border " << border << " at " << box.left
-                                        << "," << box.top << " format " << format;
+                                      << "," << box.top << " format " << format;
         }
     }
 }
 
 TEST(EllipseRing, RingsAreHeldFromTheirSecondDrawingAndHugeOnesNever)
 {
-    EXPECT_EQ(EllipseRingImage(40, 30, 3, qRgb(10, 20, 30)), nullptr) << "a shape seen once";
-    const QImage* ring = EllipseRingImage(40, 30, 3, qRgb(10, 20, 30));
+    EXPECT_EQ(EllipseRingRuns(40, 30, 3), nullptr) << "a shape seen once";
+    const RingRuns* ring = EllipseRingRuns(40, 30, 3);
     ASSERT_NE(ring, nullptr);
-    EXPECT_EQ(ring->size(), QSize(40, 30));
-    EXPECT_EQ(ring->pixel(20, 0), qRgb(10, 20, 30));
-    EXPECT_EQ(qAlpha(ring->pixel(20, 15)), 0) << "the inside is left untouched";
-    EXPECT_EQ(EllipseRingImage(40, 30, 3, qRgb(10, 20, 30)), ring);
-    EXPECT_EQ(EllipseRingImage(40, 30, 4, qRgb(10, 20, 30)), nullptr) << "another border is another shape";
+    // Top row: one run across the middle; middle row: the two sides only.
+    ASSERT_FALSE(ring->empty());
+    EXPECT_EQ(ring->front().y, 0);
+    EXPECT_LT(ring->front().left, 20);
+    EXPECT_GT(ring->front().right, 20);
+    int middleRuns = 0;
+    for (const RingRun& run : *ring) {
+        if (run.y == 15) {
+            ++middleRuns;
+            EXPECT_TRUE(run.right <= 20 || run.left > 20) << "the inside is left untouched";
+        }
+    }
+    EXPECT_EQ(middleRuns, 2);
+    EXPECT_EQ(EllipseRingRuns(40, 30, 3), ring);
+    EXPECT_EQ(EllipseRingRuns(40, 30, 4), nullptr) << "another border is another shape";
 
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(EllipseRingImage(4000, 4000, 1, 0), nullptr);
-        EXPECT_EQ(EllipseRingImage(0, 10, 1, 0), nullptr);
+        EXPECT_EQ(EllipseRingRuns(4000, 4000, 1), nullptr);
+        EXPECT_EQ(EllipseRingRuns(0, 10, 1), nullptr);
     }
     // A page of huge circles still draws, directly.
     QImage page(50, 50, QImage::Format_RGB32);
