@@ -6,6 +6,8 @@
 #include "platform/AreaStretch.h"
 #include "platform/Logger.h"
 
+#include <algorithm>
+
 namespace MarkupUI {
 
 namespace {
@@ -29,6 +31,20 @@ std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
         }
     }
     return std::make_shared<const QImage>(masked.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+bool IsOpaque(const QImage& image)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) {
+        return false;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb pixel) { return pixel >= 0xFF000000u; })) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -62,6 +78,11 @@ QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const p
         return found->second.image;
     }
     QImage stretched = platform::StretchAreaAveraged(*image, source, size, part);
+    // An opaque picture is labelled as such, so that Qt copies its rows
+    // instead of blending every pixel; the pixel values stay the same.
+    if (IsOpaque(stretched)) {
+        stretched.reinterpretAsFormat(QImage::Format_RGB32);
+    }
     const int64_t pixels = int64_t(stretched.width()) * stretched.height();
     if (m_stretchedPixels + pixels > kMaxStretchedPixels) {
         m_stretched.clear();

@@ -4,6 +4,7 @@
 #include "controls/ImageStringDrawing.h"
 #include "controls/PaintManagerUI.h"
 #include "controls/ResourceArchive.h"
+#include "platform/AreaStretch.h"
 #include "platform/DrawingContext.h"
 
 #include "support/PixelTestSupport.h"
@@ -269,4 +270,36 @@ TEST(ImageCacheStretching, HoldsManyPicturesButBoundsTheirPixels)
     const QImage again = stretch(1000, 1000);
     EXPECT_EQ(again.size(), QSize(1000, 1000));
     EXPECT_EQ(again.pixel(500, 500), qRgb(200, 30, 30));
+}
+
+// Opaque pictures are held as RGB32 so that Qt copies them; the page must
+// come out as blending the stretched picture made it, and a picture with
+// any translucent pixel must keep its alpha.
+TEST(ImageCacheStretching, OpaquePicturesDrawTheSamePixelsAsBlendingThem)
+{
+    QImage opaque(7, 5, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < opaque.height(); ++y) {
+        for (int x = 0; x < opaque.width(); ++x) {
+            opaque.setPixel(x, y, qRgb(x * 30, y * 50, 90));
+        }
+    }
+    QImage translucent = opaque;
+    translucent.setPixel(3, 2, qPremultiply(qRgba(10, 200, 10, 128)));
+
+    for (const bool isOpaque : {true, false}) {
+        const QImage& source = isOpaque ? opaque : translucent;
+        ImageCache cache;
+        const Rect whole{0, 0, source.width(), source.height()};
+        const platform::Size size{23, 17};
+        const Rect part{2, 1, 21, 16};
+        const QImage held = cache.Stretched(std::make_shared<const QImage>(source), whole, size, part);
+        const QImage blended = platform::StretchAreaAveraged(source, whole, size, part);
+        EXPECT_EQ(held.format(), isOpaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+
+        QImage expected = WhiteImage(30, 30);
+        QImage actual = expected;
+        platform::DrawingContext(expected).DrawImage(platform::Point{3, 4}, blended);
+        platform::DrawingContext(actual).DrawImage(platform::Point{3, 4}, held);
+        EXPECT_EQ(actual, expected);
+    }
 }
