@@ -45,9 +45,21 @@ template <typename InkRule> PackedImage PackDots(const QImage& image, InkRule is
     for (int y = 0; y < packed.height; ++y) {
         std::uint8_t* out = packed.bits.data() + rowBytes * static_cast<std::size_t>(y);
         const auto* line = rows ? reinterpret_cast<const QRgb*>(image.constScanLine(y)) : nullptr;
-        // Eight dots a byte, gathered before the byte is stored.
+        // Eight dots a byte, gathered before the byte is stored; eight dots
+        // of one colour (most of a page is paper) are decided at once.
         for (int x = 0; x < packed.width; x += 8) {
             const int end = std::min(packed.width, x + 8);
+            if (rows && end - x == 8) {
+                const QRgb first = line[x];
+                QRgb differing = 0;
+                for (int dot = 1; dot < 8; ++dot) {
+                    differing |= line[x + dot] ^ first;
+                }
+                if (differing == 0) {
+                    out[x / 8] = inkAt(first) ? 0xFF : 0x00;
+                    continue;
+                }
+            }
             unsigned byte = 0;
             for (int dot = x; dot < end; ++dot) {
                 const QRgb pixel = rows ? line[dot] : image.pixel(dot, y);
