@@ -7,8 +7,14 @@
 #include "platform/DrawingContext.h"
 #include "platform/MulDiv.h"
 
+#include <QFont>
+#include <QString>
+
 #include <algorithm>
 #include <cmath>
+#include <list>
+#include <utility>
+#include <vector>
 
 namespace device {
 
@@ -39,16 +45,39 @@ Size GlyphSizeInDots(Size charExtent, Size textExtent, Size elementSize, const P
     return Size{static_cast<int32_t>(width), static_cast<int32_t>(height)};
 }
 
-PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const PrintableArea& area)
+namespace {
+
+// What every glyph of one element shares.
+struct GlyphStyle
 {
-    const QFont font = element.GetDrawingFont();
+    QFont font;
+    QString text;
+    uint32_t textStyle = 0;
+    Size elementSize;
+    PrintableArea area;
+
+    bool operator==(const GlyphStyle& other) const
+    {
+        return font == other.font && text == other.text && textStyle == other.textStyle &&
+               elementSize == other.elementSize && area.devWidth == other.area.devWidth &&
+               area.devHeight == other.area.devHeight && area.viewWidth == other.area.viewWidth &&
+               area.viewHeight == other.area.viewHeight;
+    }
+};
+
+GlyphStyle StyleOf(const MarkupUI::CDesignLabelUI& element, const PrintableArea& area)
+{
+    return GlyphStyle{element.GetDrawingFont(), element.GetText(), element.GetTextStyle(),
+                      Size{element.GetFixedWidth(), element.GetFixedHeight()}, area};
+}
+
+PackedImage DrawGlyph(const GlyphStyle& style, Size textExtent, QChar ch)
+{
     const QString character(ch);
     QImage probe(1, 1, QImage::Format_RGB32);
     platform::DrawingContext measuring(probe);
-    const Size charExtent = measuring.MeasureText(font, character, platform::DT_SINGLELINE);
-    const Size textExtent = measuring.MeasureText(font, element.GetText(), platform::DT_SINGLELINE);
-    const Size elementSize{element.GetFixedWidth(), element.GetFixedHeight()};
-    const Size glyph = GlyphSizeInDots(charExtent, textExtent, elementSize, area);
+    const Size charExtent = measuring.MeasureText(style.font, character, platform::DT_SINGLELINE);
+    const Size glyph = GlyphSizeInDots(charExtent, textExtent, style.elementSize, style.area);
 
     PackedImage packed = PackedImage::Blank(glyph.cx, glyph.cy);
     if (packed.IsEmpty() || charExtent.cx <= 0 || charExtent.cy <= 0) {
@@ -56,8 +85,8 @@ PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const Print
     }
     // The character is drawn on white in a canvas at least its own size, so
     // a character larger than its box is read whole, never past the canvas.
-    const int canvasWidth = std::max(elementSize.cx, charExtent.cx);
-    const int canvasHeight = std::max(elementSize.cy, charExtent.cy);
+    const int canvasWidth = std::max(style.elementSize.cx, charExtent.cx);
+    const int canvasHeight = std::max(style.elementSize.cy, charExtent.cy);
     if (int64_t(canvasWidth) * canvasHeight > kMaxSourcePixels) {
         return packed;
     }
@@ -67,17 +96,70 @@ PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const Print
         platform::DrawingContext dc(canvas);
         const platform::Rect cell{0, 0, charExtent.cx, charExtent.cy};
         dc.Fill(cell, Qt::white);
-        dc.DrawText(cell, character, font, Qt::black, element.GetTextStyle() | platform::DT_NOPREFIX);
+        dc.DrawText(cell, character, style.font, Qt::black, style.textStyle | platform::DT_NOPREFIX);
     }
-    const QImage scaled = platform::StretchAreaAveraged(canvas, platform::Rect{0, 0, charExtent.cx, charExtent.cy},
-                                                        glyph, platform::Rect{0, 0, glyph.cx, glyph.cy});
+    const QImage scaled =
+        platform::StretchAreaAveraged(canvas, platform::Rect{0, 0, charExtent.cx, charExtent.cy}, glyph,
+                                      platform::Rect{0, 0, glyph.cx, glyph.cy});
     return scaled.isNull() ? packed : PackGlyphBits(scaled);
+}
+
+Size TextExtent(const GlyphStyle& style)
+{
+    QImage probe(1, 1, QImage::Format_RGB32);
+    platform::DrawingContext measuring(probe);
+    return measuring.MeasureText(style.font, style.text, platform::DT_SINGLELINE);
+}
+
+// A ticket has a few dynamic fields, uploaded again and again as the
+// operator edits the rest: their glyph sets are drawn once.
+constexpr std::size_t kHeldGlyphSets = 16;
+
+struct HeldGlyphSet
+{
+    GlyphStyle style;
+    QString characters;
+    std::vector<PackedImage> glyphs;
+};
+
+} // namespace
+
+PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const PrintableArea& area)
+{
+    const GlyphStyle style = StyleOf(element, area);
+    return DrawGlyph(style, TextExtent(style), ch);
+}
+
+const std::vector<PackedImage>& RenderGlyphSet(MarkupUI::CDesignLabelUI& element, const QString& characters,
+                                               const PrintableArea& area)
+{
+    // Most recently used first. Each thread draws with its own: uploads
+    // encode off the UI thread.
+    thread_local std::list<HeldGlyphSet> held;
+    GlyphStyle style = StyleOf(element, area);
+    for (auto it = held.begin(); it != held.end(); ++it) {
+        if (it->characters == characters && it->style == style) {
+            held.splice(held.begin(), held, it);
+            return held.front().glyphs;
+        }
+    }
+    const Size textExtent = TextExtent(style);
+    std::vector<PackedImage> glyphs;
+    glyphs.reserve(static_cast<std::size_t>(characters.size()));
+    for (const QChar ch : characters) {
+        glyphs.push_back(DrawGlyph(style, textExtent, ch));
+    }
+    held.push_front(HeldGlyphSet{std::move(style), characters, std::move(glyphs)});
+    if (held.size() > kHeldGlyphSets) {
+        held.pop_back();
+    }
+    return held.front().glyphs;
 }
 
 PackedImage PackGlyphBits(const QImage& image)
 {
-    return PackDots(image,
-                    [](QRgb pixel) { return qRed(pixel) != 255 || qGreen(pixel) != 255 || qBlue(pixel) != 255; });
+    return PackDots(
+        image, [](QRgb pixel) { return qRed(pixel) != 255 || qGreen(pixel) != 255 || qBlue(pixel) != 255; });
 }
 
 } // namespace device

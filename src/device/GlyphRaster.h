@@ -6,6 +6,9 @@
 
 #include <QChar>
 #include <QImage>
+#include <QString>
+
+#include <vector>
 
 namespace MarkupUI {
 class CDesignLabelUI;
@@ -26,8 +29,8 @@ struct PrintableArea
 // element's box relates to its own text's extent, then from view units to
 // dots, then shrunk (keeping its proportions) to at most 4096 dots. Sizes
 // that cannot be computed (an empty text, a zero printable area) give 0.
-platform::Size GlyphSizeInDots(platform::Size charExtent, platform::Size textExtent, platform::Size elementSize,
-                               const PrintableArea& area);
+platform::Size GlyphSizeInDots(platform::Size charExtent, platform::Size textExtent,
+                               platform::Size elementSize, const PrintableArea& area);
 
 // A glyph's bits: any pixel that is not pure white is ink, so the
 // anti-aliased edges of thin digits still print.
@@ -37,5 +40,12 @@ PackedImage PackGlyphBits(const QImage& image);
 // sized by GlyphSizeInDots. Any pixel that is not pure white is ink, so
 // anti-aliased edges print.
 PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const PrintableArea& area);
+
+// RenderGlyph of each character, in order. The calling thread holds the last
+// sets it drew and gives them again while the element's font, text, style,
+// size and the printable area are unchanged; the reference lasts until its
+// next call.
+const std::vector<PackedImage>& RenderGlyphSet(MarkupUI::CDesignLabelUI& element, const QString& characters,
+                                               const PrintableArea& area);
 
 } // namespace device

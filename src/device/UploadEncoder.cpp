@@ -21,8 +21,8 @@ constexpr int kLastTimeFormat = int(kMaxTimeFormatIndex);
 
 PrintableArea AreaOf(const CFormUI& form)
 {
-    return PrintableArea{form.GetPrintableWidthDots(), form.GetPrintableHeightDots(), form.GetPrintableWidthView(),
-                         form.GetPrintableHeightView()};
+    return PrintableArea{form.GetPrintableWidthDots(), form.GetPrintableHeightDots(),
+                         form.GetPrintableWidthView(), form.GetPrintableHeightView()};
 }
 
 DeviceRect ToDeviceRect(const platform::Rect& r)
@@ -101,8 +101,9 @@ bool EncodeGlyphSet(CControlUI& element, const QString& characters, const Printa
     const auto count = static_cast<uint8_t>(characters.size());
     const auto index = static_cast<uint8_t>(setIndex);
     AppendHeader(list, DEV_CMD_GLYPH_SET, count, index);
+    const std::vector<PackedImage>& glyphs = RenderGlyphSet(*label, characters, area);
     for (qsizetype i = 0; i < characters.size(); ++i) {
-        const PackedImage glyph = RenderGlyph(*label, characters.at(i), area);
+        const PackedImage& glyph = glyphs[static_cast<std::size_t>(i)];
         AppendHeader(list, DEV_CMD_GLYPH, kGlyphRecordSize, 0);
         GlyphRecord record;
         record.position = static_cast<uint8_t>(i);
@@ -122,7 +123,8 @@ BufferList EncodeTemplateUpload(CFormUI& form)
     const QImage page = RenderPageImage(form);
     const PrintableArea area = AreaOf(form);
     BufferList list;
-    AppendHeader(list, DEV_CMD_PAGE, static_cast<uint8_t>(kPageRecordSize), static_cast<uint8_t>(form.GetDepartment()));
+    AppendHeader(list, DEV_CMD_PAGE, static_cast<uint8_t>(kPageRecordSize),
+                 static_cast<uint8_t>(form.GetDepartment()));
     PageRecord record = PageRecordOf(form);
     const std::size_t recordIndex = AppendRecord(list, record);
 

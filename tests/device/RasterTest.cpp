@@ -88,6 +88,46 @@ TEST(GlyphRaster, RenderedDigitsHaveInkAndTheComputedSize)
     }
 }
 
+TEST(GlyphRaster, HeldGlyphSetsFollowTheElementsFontAndText)
+{
+    CPaintManagerUI manager;
+    manager.SetSurfaceReady(true);
+    FormPtr form(new CFormUI);
+    manager.AttachDialog(form.get());
+    form->SetSize(464, 580);
+    ControlPtr number = CreateElement(kElementQueuingNum, {40, 80, 140, 130});
+    form->Add(number.get());
+    form->SetPos(form->GetPos());
+    auto* label = static_cast<CDesignLabelUI*>(number.get());
+    const PrintableArea area{form->GetPrintableWidthDots(), form->GetPrintableHeightDots(),
+                             form->GetPrintableWidthView(), form->GetPrintableHeightView()};
+    const QString digits = QStringLiteral("0123456789");
+    const auto drawnOneByOne = [&] {
+        std::vector<device::PackedImage> glyphs;
+        for (const QChar ch : digits) {
+            glyphs.push_back(device::RenderGlyph(*label, ch, area));
+        }
+        return glyphs;
+    };
+
+    const std::vector<device::PackedImage> first = device::RenderGlyphSet(*label, digits, area);
+    EXPECT_EQ(first, drawnOneByOne());
+    EXPECT_EQ(&device::RenderGlyphSet(*label, digits, area), &device::RenderGlyphSet(*label, digits, area))
+        << "an unchanged set is held";
+
+    // Whatever the operator changes, the next upload draws what is there now.
+    label->SetAttribute(QStringLiteral("font"),
+                        QStringLiteral("name='Liberation Serif' height='40' bold='true'"));
+    const std::vector<device::PackedImage> bolder = device::RenderGlyphSet(*label, digits, area);
+    EXPECT_EQ(bolder, drawnOneByOne());
+    EXPECT_NE(bolder, first);
+    label->SetText(QStringLiteral("2"));
+    const std::vector<device::PackedImage> shortText = device::RenderGlyphSet(*label, digits, area);
+    EXPECT_EQ(shortText, drawnOneByOne());
+    EXPECT_NE(shortText, bolder) << "a shorter sample widens each glyph";
+    EXPECT_EQ(device::RenderGlyphSet(*label, QStringLiteral("0123456789-"), area).size(), 11u);
+}
+
 TEST(PageRaster, StaticShapesLandOnTheirDotsAndMarginsStayBlank)
 {
     CPaintManagerUI manager;
