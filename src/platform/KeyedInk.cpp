@@ -142,18 +142,34 @@ InkCrop CropKeyedInk(const QImage& image)
     int right = -1;
     int top = height;
     int bottom = -1;
-    bool grey = true;
+    const auto isPaper = [](uint32_t pixel) { return (pixel & kWhite) == kWhite; };
+    // Rows are searched from both ends for ink: most of a text image is paper.
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if ((line[x] & kWhite) == kWhite) {
-                continue;
+        int first = 0;
+        while (first < width && isPaper(line[first])) {
+            ++first;
+        }
+        if (first == width) {
+            continue;
+        }
+        int last = width - 1;
+        while (isPaper(line[last])) {
+            --last;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = y;
+    }
+    bool grey = true;
+    for (int y = top; grey && y <= bottom; ++y) {
+        const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
+        for (int x = left; x <= right; ++x) {
+            if (!isPaper(line[x]) && !IsGrey(line[x])) {
+                grey = false;
+                break;
             }
-            grey = grey && IsGrey(line[x]);
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = y;
         }
     }
     if (right < 0) {
