@@ -61,19 +61,30 @@ TEST(GlyphRaster, LightGreyIsInkInAGlyphButPaperOnThePage)
     EXPECT_EQ(page.bits[2], 0x80) << "grey 128 is ink, grey 129 paper";
 }
 
-TEST(GlyphRaster, RenderedDigitsHaveInkAndTheComputedSize)
+// A queuing number on an 80 mm form, the field glyph sets are made for.
+class QueuingNumberOnAForm : public ::testing::Test
 {
-    CPaintManagerUI manager;
-    manager.SetSurfaceReady(true);
-    FormPtr form(new CFormUI);
-    manager.AttachDialog(form.get());
-    form->SetSize(464, 580);
-    ControlPtr number = CreateElement(kElementQueuingNum, {40, 80, 140, 130});
-    form->Add(number.get());
-    form->SetPos(form->GetPos());
-    auto* label = static_cast<CDesignLabelUI*>(number.get());
-    const PrintableArea area{form->GetPrintableWidthDots(), form->GetPrintableHeightDots(),
+protected:
+    void SetUp() override
+    {
+        manager.SetSurfaceReady(true);
+        manager.AttachDialog(form.get());
+        form->SetSize(464, 580);
+        form->Add(number.get());
+        form->SetPos(form->GetPos());
+        area = PrintableArea{form->GetPrintableWidthDots(), form->GetPrintableHeightDots(),
                              form->GetPrintableWidthView(), form->GetPrintableHeightView()};
+    }
+
+    CPaintManagerUI manager;
+    FormPtr form{new CFormUI};
+    ControlPtr number = CreateElement(kElementQueuingNum, {40, 80, 140, 130});
+    CDesignLabelUI* label = static_cast<CDesignLabelUI*>(number.get());
+    PrintableArea area;
+};
+
+TEST_F(QueuingNumberOnAForm, RenderedDigitsHaveInkAndTheComputedSize)
+{
     for (QChar ch : QStringLiteral("08F")) {
         const device::PackedImage glyph = device::RenderGlyph(*label, ch, area);
         ASSERT_FALSE(glyph.IsEmpty()) << ch.toLatin1();
@@ -88,19 +99,8 @@ TEST(GlyphRaster, RenderedDigitsHaveInkAndTheComputedSize)
     }
 }
 
-TEST(GlyphRaster, HeldGlyphSetsFollowTheElementsFontAndText)
+TEST_F(QueuingNumberOnAForm, HeldGlyphSetsFollowTheElementsFontAndText)
 {
-    CPaintManagerUI manager;
-    manager.SetSurfaceReady(true);
-    FormPtr form(new CFormUI);
-    manager.AttachDialog(form.get());
-    form->SetSize(464, 580);
-    ControlPtr number = CreateElement(kElementQueuingNum, {40, 80, 140, 130});
-    form->Add(number.get());
-    form->SetPos(form->GetPos());
-    auto* label = static_cast<CDesignLabelUI*>(number.get());
-    const PrintableArea area{form->GetPrintableWidthDots(), form->GetPrintableHeightDots(),
-                             form->GetPrintableWidthView(), form->GetPrintableHeightView()};
     const QString digits = QStringLiteral("0123456789");
     const auto drawnOneByOne = [&] {
         std::vector<device::PackedImage> glyphs;
