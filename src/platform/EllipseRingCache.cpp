@@ -15,8 +15,10 @@ namespace platform {
 namespace {
 
 // A ticket has a handful of circle shapes; larger rings are filled directly.
+// A row holds at most two runs; a tall, thin box still costs bytes per row.
 constexpr int64_t kMaxRingPixels = int64_t(1) << 20;
-constexpr int64_t kMaxHeldPixels = int64_t(8) << 20;
+constexpr int64_t kMaxRingBytes = int64_t(4) << 20;
+constexpr int64_t kMaxHeldBytes = int64_t(32) << 20;
 constexpr std::size_t kMaxShapesSeen = 4096;
 
 struct RingKey
@@ -75,9 +77,9 @@ public:
         m_seenOnce.erase(key);
         m_order.emplace_front(key, MakeRuns(key));
         m_index.emplace(key, m_order.begin());
-        m_heldPixels += Pixels(key);
-        while (m_heldPixels > kMaxHeldPixels && m_order.size() > 1) {
-            m_heldPixels -= Pixels(m_order.back().first);
+        m_heldBytes += Bytes(m_order.front().second);
+        while (m_heldBytes > kMaxHeldBytes && m_order.size() > 1) {
+            m_heldBytes -= Bytes(m_order.back().second);
             m_index.erase(m_order.back().first);
             m_order.pop_back();
         }
@@ -85,7 +87,7 @@ public:
     }
 
 private:
-    static int64_t Pixels(const RingKey& key) { return int64_t(key.width) * key.height; }
+    static int64_t Bytes(const RingRuns& runs) { return int64_t(runs.size() * sizeof(RingRun)); }
 
     // The path filled once on a clear image, read back row by row.
     static RingRuns MakeRuns(const RingKey& key)
@@ -120,7 +122,7 @@ private:
 
     std::list<std::pair<RingKey, RingRuns>> m_order;
     std::unordered_map<RingKey, std::list<std::pair<RingKey, RingRuns>>::iterator, RingKeyHash> m_index;
-    int64_t m_heldPixels = 0;
+    int64_t m_heldBytes = 0;
     std::unordered_set<RingKey, RingKeyHash> m_seenOnce;
 };
 
@@ -128,7 +130,8 @@ private:
 
 const RingRuns* EllipseRingRuns(int width, int height, int border)
 {
-    if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxRingPixels) {
+    if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxRingPixels ||
+        int64_t(height) * 2 * int64_t(sizeof(RingRun)) > kMaxRingBytes) {
         return nullptr;
     }
     // Each thread paints with its own rings: pages are also drawn off the

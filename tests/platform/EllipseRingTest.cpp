@@ -105,6 +105,7 @@ TEST(EllipseRing, RingsAreHeldFromTheirSecondDrawingAndHugeOnesNever)
 
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(EllipseRingRuns(4000, 4000, 1), nullptr);
+        EXPECT_EQ(EllipseRingRuns(2, 500000, 1), nullptr) << "a tall, thin box holds runs for every row";
         EXPECT_EQ(EllipseRingRuns(0, 10, 1), nullptr);
     }
     // A page of huge circles still draws, directly.
