@@ -8,6 +8,34 @@ namespace platform {
 
 namespace {
 
+__extension__ using Wide = unsigned __int128;
+
+// Division by one divisor fixed for a whole axis, as a multiplication by its
+// reciprocal rounded up: exact for every dividend below 2^64 / divisor,
+// and an average's sum stays under 256 x divisor. Hardware division, many
+// times slower, is kept for divisors too large for that.
+class AxisDivider
+{
+public:
+    explicit AxisDivider(uint64_t divisor)
+        : m_divisor(divisor),
+          m_reciprocal(divisor > 1 && divisor < (uint64_t(1) << 28) ? ~uint64_t(0) / divisor + 1 : 0)
+    {
+    }
+
+    uint64_t operator()(uint64_t dividend) const
+    {
+        if (m_reciprocal == 0) {
+            return dividend / m_divisor;
+        }
+        return static_cast<uint64_t>((static_cast<Wide>(dividend) * m_reciprocal) >> 64);
+    }
+
+private:
+    uint64_t m_divisor;
+    uint64_t m_reciprocal;
+};
+
 // The source pixels under each destination pixel of one axis, with integer
 // weights that add up to the source length for every destination pixel.
 struct AxisWeights
@@ -20,6 +48,7 @@ struct AxisWeights
     std::vector<uint32_t> first; // index into taps, one more entry than pixels
     std::vector<Tap> taps;
     int64_t total = 1;
+    AxisDivider divide{1};
 };
 
 // Destination pixel d covers [d * srcLen, (d + 1) * srcLen) and source pixel s
@@ -30,6 +59,7 @@ AxisWeights ComputeWeights(int32_t srcStart, int32_t srcLen, int32_t dstLen, int
 {
     AxisWeights weights;
     weights.total = srcLen;
+    weights.divide = AxisDivider(static_cast<uint64_t>(srcLen));
     weights.first.reserve(static_cast<std::size_t>(partEnd - partStart) + 1);
     for (int32_t d = partStart; d < partEnd; ++d) {
         weights.first.push_back(static_cast<uint32_t>(weights.taps.size()));
@@ -46,11 +76,12 @@ AxisWeights ComputeWeights(int32_t srcStart, int32_t srcLen, int32_t dstLen, int
     return weights;
 }
 
-uint32_t Average(const int64_t sums[4], int64_t total)
+uint32_t Average(const int64_t sums[4], const AxisWeights& axis)
 {
     uint32_t pixel = 0;
     for (int channel = 0; channel < 4; ++channel) {
-        const auto value = static_cast<uint32_t>((sums[channel] + total / 2) / total);
+        const auto value =
+            static_cast<uint32_t>(axis.divide(static_cast<uint64_t>(sums[channel] + axis.total / 2)));
         pixel |= std::min<uint32_t>(value, 255) << (channel * 8);
     }
     return pixel;
@@ -65,8 +96,7 @@ void Accumulate(int64_t sums[4], uint32_t pixel, int64_t weight)
 
 // The weights add up to the total, so taps that all read one pixel value
 // average to exactly that value: most of a ticket is plain paper.
-template <typename Read>
-bool AllTapsRead(uint32_t value, uint32_t begin, uint32_t end, const Read& read)
+template <typename Read> bool AllTapsRead(uint32_t value, uint32_t begin, uint32_t end, const Read& read)
 {
     for (uint32_t t = begin + 1; t < end; ++t) {
         if (read(t) != value) {
@@ -86,9 +116,10 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
         return QImage();
     }
     // RGB32 pixels are opaque premultiplied pixels already (alpha 0xFF).
-    const QImage input = image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32
-                             ? image
-                             : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage input =
+        image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32
+            ? image
+            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const auto srcW = static_cast<int32_t>(source.Width());
     const auto srcH = static_cast<int32_t>(source.Height());
     const AxisWeights columns = ComputeWeights(source.left, srcW, destSize.cx, part.left, part.right);
@@ -112,7 +143,8 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
         const auto* line = reinterpret_cast<const uint32_t*>(input.constScanLine(y));
         uint32_t* out = &horizontal[static_cast<std::size_t>(y - rowFrom) * static_cast<std::size_t>(partW)];
         if (identityColumns) {
-            std::memcpy(out, line + columns.taps[0].source, static_cast<std::size_t>(partW) * sizeof(uint32_t));
+            std::memcpy(out, line + columns.taps[0].source,
+                        static_cast<std::size_t>(partW) * sizeof(uint32_t));
             continue;
         }
         for (int32_t x = 0; x < partW; ++x) {
@@ -127,13 +159,14 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
             for (uint32_t t = begin; t < end; ++t) {
                 Accumulate(sums, line[columns.taps[t].source], columns.taps[t].weight);
             }
-            out[x] = Average(sums, columns.total);
+            out[x] = Average(sums, columns);
         }
     }
 
     QImage result(partW, partH, QImage::Format_ARGB32_Premultiplied);
     const auto rowOf = [&](uint32_t t) {
-        return &horizontal[static_cast<std::size_t>(rows.taps[t].source - rowFrom) * static_cast<std::size_t>(partW)];
+        return &horizontal[static_cast<std::size_t>(rows.taps[t].source - rowFrom) *
+                           static_cast<std::size_t>(partW)];
     };
     const std::size_t rowBytes = static_cast<std::size_t>(partW) * sizeof(uint32_t);
     for (int32_t y = 0; y < partH; ++y) {
@@ -163,7 +196,7 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
             for (uint32_t t = begin; t < end; ++t) {
                 Accumulate(sums, at(t), rows.taps[t].weight);
             }
-            out[x] = Average(sums, rows.total);
+            out[x] = Average(sums, rows);
         }
     }
     return result;
