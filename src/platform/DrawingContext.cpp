@@ -289,7 +289,7 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
         return;
     }
     // Colours given in whole 8-bit channels (all a template can hold) come
-    // out the same from a held ring image.
+    // out the same from a held ring's runs.
     color.setAlpha(255);
     if (color.spec() == QColor::Rgb && QColor::fromRgb(color.rgb()) == color) {
         const RingRuns* runs = EllipseRingRuns(int(std::min<int64_t>(rect.Width(), INT32_MAX)),
