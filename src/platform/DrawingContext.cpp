@@ -309,11 +309,18 @@ void DrawingContext::DrawFrameEllipse(const Rect& rect, int width, QColor color)
     m_painter.fillPath(path, color);
 }
 
+std::optional<QRect> DrawingContext::DirectArea() const
+{
+    if (!m_clip.rectangular || !m_painter.isActive() || !IsPlainPage(*m_target)) {
+        return std::nullopt;
+    }
+    return m_clip.clipped ? m_clip.device.intersected(m_target->rect()) : m_target->rect();
+}
+
 void DrawingContext::FillRuns(Point at, const RingRuns& runs, QColor color)
 {
-    const QImage::Format format = m_target->format();
-    if (!m_clip.rectangular || !m_painter.isActive() ||
-        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
+    const std::optional<QRect> area = DirectArea();
+    if (!area) {
         for (const RingRun& run : runs) {
             const int64_t x = int64_t(at.x) + run.left;
             const int64_t y = int64_t(at.y) + run.y;
@@ -324,7 +331,6 @@ void DrawingContext::FillRuns(Point at, const RingRuns& runs, QColor color)
         return;
     }
     // Written straight into the page: the runs of a ring are many and short.
-    const QRect area = m_clip.clipped ? m_clip.device.intersected(m_target->rect()) : m_target->rect();
     const int64_t left = int64_t(at.x) + m_origin.x;
     const int64_t top = int64_t(at.y) + m_origin.y;
     const QRgb pixel = 0xFF000000u | color.rgb();
@@ -333,9 +339,9 @@ void DrawingContext::FillRuns(Point at, const RingRuns& runs, QColor color)
     const qsizetype stride = m_target->bytesPerLine();
     for (const RingRun& run : runs) {
         const int64_t y = top + run.y;
-        const int64_t from = std::max<int64_t>(left + run.left, area.left());
-        const int64_t to = std::min<int64_t>(left + run.right, int64_t(area.right()) + 1);
-        if (y < area.top() || y > area.bottom() || from >= to) {
+        const int64_t from = std::max<int64_t>(left + run.left, area->left());
+        const int64_t to = std::min<int64_t>(left + run.right, int64_t(area->right()) + 1);
+        if (y < area->top() || y > area->bottom() || from >= to) {
             continue;
         }
         auto* line = reinterpret_cast<QRgb*>(bits + qsizetype(y) * stride);
@@ -405,20 +411,6 @@ void DrawingContext::DrawImage(Point at, const QImage& image, const Rect& source
     m_painter.setOpacity(1.0);
 }
 
-QImage KeyOutWhite(const QImage& image)
-{
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int width = keyed.width();
-    const int height = keyed.height();
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            line[x] = (line[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (line[x] | 0xFF000000u);
-        }
-    }
-    return keyed;
-}
-
 void DrawingContext::DrawKeyedInk(Point at, const QImage& ink)
 {
     if (ink.isNull()) {
@@ -426,11 +418,10 @@ void DrawingContext::DrawKeyedInk(Point at, const QImage& ink)
     }
     // Copying the opaque pixels gives the page Qt's blend would, at a
     // fraction of the cost: labels pile up on busy tickets.
-    if (m_clip.rectangular && m_painter.isActive()) {
-        const QRect area = m_clip.clipped ? m_clip.device : m_target->rect();
+    if (const std::optional<QRect> area = DirectArea()) {
         const Point device{int32_t(std::clamp<int64_t>(int64_t(at.x) + m_origin.x, INT32_MIN, INT32_MAX)),
                            int32_t(std::clamp<int64_t>(int64_t(at.y) + m_origin.y, INT32_MIN, INT32_MAX))};
-        if (CopyKeyedInk(*m_target, area, device, ink)) {
+        if (CopyKeyedInk(*m_target, *area, device, ink)) {
             return;
         }
     }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -80,7 +81,7 @@ public:
     void DrawImage(Point at, const QImage& image, int opacity = 255);
     // The same for the part `source` of the image.
     void DrawImage(Point at, const QImage& image, const Rect& source, int opacity = 255);
-    // Draws keyed ink (see KeyedInk.h): its opaque pixels replace the
+    // Draws keyed ink (see platform/KeyedInk.h): its opaque pixels replace the
     // target's. The same pixels as DrawImage of its premultiplied form.
     void DrawKeyedInk(Point at, const QImage& ink);
     // Draws an image with pure white (0xFFFFFF) left out: the target keeps
@@ -109,6 +110,10 @@ private:
 
     QRect ToDevice(const Rect& rect) const;
     void SaveBeforeClipping();
+    // The page pixels drawing may write straight into, bypassing the
+    // painter: only while the clip is one rectangle and the page a plain
+    // 32-bit one (IsPlainPage).
+    std::optional<QRect> DirectArea() const;
     // Fills a held ring's runs with its top-left at `at`.
     void FillRuns(Point at, const RingRuns& runs, QColor color);
 
@@ -132,9 +137,6 @@ private:
     DrawingContext& m_dc;
 };
 
-// The image with pure white (0xFFFFFF) made fully transparent and every other
-// pixel opaque: what DrawWhiteKeyed draws, for callers that keep it.
-QImage KeyOutWhite(const QImage& image);
 // 0xAARRGGBB as stored in templates, alpha dropped.
 QColor OpaqueColor(uint32_t argb);
 // 0xAARRGGBB with its alpha.

@@ -16,6 +16,12 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 constexpr uint32_t kWhite = 0x00FFFFFFu;
 constexpr uint8_t kClearGrey = 255;
 
+// White is left out; every other pixel is made opaque.
+uint32_t Keyed(uint32_t pixel)
+{
+    return (pixel & kWhite) == kWhite ? 0u : (pixel | kOpaque);
+}
+
 // Keying makes every inked pixel opaque, so its alpha does not count.
 bool IsGrey(uint32_t pixel)
 {
@@ -133,6 +139,21 @@ void CopyInkRows(const InkRows& rows)
 
 } // namespace
 
+QImage KeyOutWhite(const QImage& image)
+{
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<uint32_t*>(keyed.scanLine(y));
+        std::transform(line, line + keyed.width(), line, Keyed);
+    }
+    return keyed;
+}
+
+bool IsPlainPage(const QImage& page)
+{
+    return page.format() == QImage::Format_RGB32 || page.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
 InkCrop CropKeyedInk(const QImage& image)
 {
     const QImage input = AsPremultiplied(image);
@@ -191,7 +212,7 @@ InkCrop CropKeyedInk(const QImage& image)
         } else {
             auto* out = reinterpret_cast<uint32_t*>(ink.scanLine(y));
             for (int x = 0; x < cropWidth; ++x) {
-                out[x] = (line[x] & kWhite) == kWhite ? 0u : (line[x] | kOpaque);
+                out[x] = Keyed(line[x]);
             }
         }
     }
@@ -219,9 +240,8 @@ QImage KeyedInkAsArgb(const QImage& ink)
 
 bool CopyKeyedInk(QImage& page, const QRect& area, Point at, const QImage& ink)
 {
-    const QImage::Format pageFormat = page.format();
     const QImage::Format inkFormat = ink.format();
-    if ((pageFormat != QImage::Format_RGB32 && pageFormat != QImage::Format_ARGB32_Premultiplied) ||
+    if (!IsPlainPage(page) ||
         (inkFormat != QImage::Format_Grayscale8 && inkFormat != QImage::Format_ARGB32_Premultiplied)) {
         return false;
     }
