@@ -7,6 +7,7 @@
 #include "platform/AreaStretch.h"
 #include "platform/DrawingContext.h"
 
+#include "support/MapArchive.h"
 #include "support/PixelTestSupport.h"
 
 #include <QBuffer>
@@ -45,19 +46,7 @@ QByteArray SolidPng(int width, int height, QRgb colour)
     return Png(image);
 }
 
-class MapArchive : public ResourceArchive
-{
-public:
-    std::map<QString, QByteArray> entries;
-    std::optional<QByteArray> ReadEntry(const QString& name) const override
-    {
-        const auto found = entries.find(name);
-        if (found == entries.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-};
+using testsupport::MapArchive;
 
 // A paint manager over an archive of test images, and a white surface.
 class ImageStrings : public ::testing::Test

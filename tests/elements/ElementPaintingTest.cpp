@@ -4,6 +4,7 @@
 #include "platform/DrawingContext.h"
 
 #include "ElementTestForm.h"
+#include "support/MapArchive.h"
 #include "support/PixelTestSupport.h"
 
 #include <QBuffer>
@@ -55,16 +56,7 @@ protected:
     elementtest::AttachedForm page;
 };
 
-class MapArchive : public ResourceArchive
-{
-public:
-    std::map<QString, QByteArray> entries;
-    std::optional<QByteArray> ReadEntry(const QString& name) const override
-    {
-        const auto found = entries.find(name);
-        return found == entries.end() ? std::nullopt : std::optional<QByteArray>(found->second);
-    }
-};
+using testsupport::MapArchive;
 
 } // namespace
 
