@@ -121,6 +121,16 @@ void CControlUI::PaintBorder(DrawingContext& dc)
 
 void CControlUI::DoPostPaint(DrawingContext&, const Rect&) {}
 
+std::optional<Rect> CControlUI::PaintReach() const
+{
+    return std::nullopt;
+}
+
+Rect CControlUI::OpaqueCover()
+{
+    return Rect{};
+}
+
 bool CControlUI::DrawImage(DrawingContext& dc, const QString& imageString)
 {
     if (m_manager == nullptr) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 class DrawingContext;
@@ -142,6 +143,13 @@ public:
     virtual void PaintText(platform::DrawingContext& dc);
     virtual void PaintBorder(platform::DrawingContext& dc);
     virtual void DoPostPaint(platform::DrawingContext& dc, const platform::Rect& paint);
+    // How painting meets the page, so that a page can leave out what later
+    // opaque controls paint over. PaintReach: a rectangle outside which
+    // DoPaint and DoPaintStatic change no pixel; none when not known.
+    // OpaqueCover: a rectangle whose pixels, once painted, do not depend on
+    // what lay beneath; empty when there is none.
+    virtual std::optional<platform::Rect> PaintReach() const;
+    virtual platform::Rect OpaqueCover();
     // Draws an image string over the position; false when an image of it
     // could not be read (the string is kept all the same).
     bool DrawImage(platform::DrawingContext& dc, const QString& imageString);

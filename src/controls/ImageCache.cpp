@@ -33,7 +33,7 @@ std::shared_ptr<const QImage> Masked(const QImage& image, uint32_t mask)
     return std::make_shared<const QImage>(masked.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-bool IsOpaque(const QImage& image)
+bool AllPixelsOpaque(const QImage& image)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied) {
         return false;
@@ -80,7 +80,7 @@ QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const p
     QImage stretched = platform::StretchAreaAveraged(*image, source, size, part);
     // An opaque picture is labelled as such, so that Qt copies its rows
     // instead of blending every pixel; the pixel values stay the same.
-    if (IsOpaque(stretched)) {
+    if (AllPixelsOpaque(stretched)) {
         stretched.reinterpretAsFormat(QImage::Format_RGB32);
     }
     const int64_t pixels = int64_t(stretched.width()) * stretched.height();
@@ -97,8 +97,19 @@ QImage ImageCache::Stretched(const std::shared_ptr<const QImage>& image, const p
 
 std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional<uint32_t> mask)
 {
+    return Find(name, mask).image;
+}
+
+bool ImageCache::IsOpaque(const QString& name, std::optional<uint32_t> mask)
+{
+    return Find(name, mask).opaque;
+}
+
+const ImageCache::CachedImage& ImageCache::Find(const QString& name, std::optional<uint32_t> mask)
+{
+    static const CachedImage none;
     if (name.isEmpty()) {
-        return nullptr;
+        return none;
     }
     const std::shared_ptr<const ResourceArchive> archive = CPaintManagerUI::GetResourceZip();
     if (archive.get() != m_archiveAddress || (archive && m_archive.expired())) {
@@ -106,7 +117,7 @@ std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional
         m_archive = archive;
         m_archiveAddress = archive.get();
     }
-    const auto key = std::make_pair(name, mask ? int64_t(*mask & 0xFFFFFFu) : kNoMask);
+    const ImageKey key = std::make_pair(name, mask ? int64_t(*mask & 0xFFFFFFu) : kNoMask);
     const auto found = m_images.find(key);
     if (found != m_images.end()) {
         return found->second;
@@ -119,8 +130,8 @@ std::shared_ptr<const QImage> ImageCache::Get(const QString& name, std::optional
     } else {
         image = Load(name, archive.get());
     }
-    m_images.emplace(key, image);
-    return image;
+    const bool opaque = image && AllPixelsOpaque(*image);
+    return m_images.emplace(key, CachedImage{std::move(image), opaque}).first->second;
 }
 
 std::shared_ptr<const QImage> ImageCache::Load(const QString& name, const ResourceArchive* archive) const

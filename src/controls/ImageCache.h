@@ -25,6 +25,9 @@ public:
     // The image, with every pixel of the mask's colour made transparent
     // when a mask is given; null when it cannot be read or decoded.
     std::shared_ptr<const QImage> Get(const QString& name, std::optional<uint32_t> mask = std::nullopt);
+    // Whether that image is there and has no pixel that lets what lies
+    // beneath show through; found out once per image.
+    bool IsOpaque(const QString& name, std::optional<uint32_t> mask = std::nullopt);
     void Clear();
 
     // The part `part` of the image's `source` stretched to `size` by area
@@ -38,7 +41,15 @@ private:
 
     std::weak_ptr<const ResourceArchive> m_archive;
     const ResourceArchive* m_archiveAddress = nullptr;
-    std::map<std::pair<QString, int64_t>, std::shared_ptr<const QImage>> m_images;
+    struct CachedImage
+    {
+        std::shared_ptr<const QImage> image;
+        bool opaque = false;
+    };
+    using ImageKey = std::pair<QString, int64_t>;
+    const CachedImage& Find(const QString& name, std::optional<uint32_t> mask);
+
+    std::map<ImageKey, CachedImage> m_images;
 
     struct StretchedImage
     {

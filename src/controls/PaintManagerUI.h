@@ -93,6 +93,10 @@ public:
     {
         return m_images.Get(name, mask);
     }
+    bool IsOpaqueImage(const QString& name, std::optional<uint32_t> mask = std::nullopt)
+    {
+        return m_images.IsOpaque(name, mask);
+    }
     // An image stretched by area averaging, cached with the images.
     QImage GetStretchedImage(const std::shared_ptr<const QImage>& image, const platform::Rect& source,
                              platform::Size size, const platform::Rect& part)

@@ -2,6 +2,8 @@
 
 #include "controls/PaintManagerUI.h"
 
+#include <algorithm>
+
 namespace MarkupUI {
 
 using platform::Rect;
@@ -49,6 +51,19 @@ void CDesignImpl::Invalidate()
 void CDesignImpl::DoPaintStatic(platform::DrawingContext& dc, const Rect& paint)
 {
     DoPaint(dc, paint);
+}
+
+std::optional<Rect> CDesignImpl::PaintReach() const
+{
+    // Text, images and fills stay inside the position. Borders, sides and
+    // shape lines are at most their width across and may sit astride an
+    // edge; smoothed edges spill a pixel more.
+    const Rect& sides = m_sideBorderSizes;
+    const int64_t widest = std::max({int64_t(0), int64_t(m_borderSize), int64_t(sides.left), int64_t(sides.top),
+                                     int64_t(sides.right), int64_t(sides.bottom)});
+    const int64_t spill = widest + 2;
+    return Rect{SaturatingAdd(m_pos.left, -spill), SaturatingAdd(m_pos.top, -spill),
+                SaturatingAdd(m_pos.right, spill), SaturatingAdd(m_pos.bottom, spill)};
 }
 
 platform::Size CDesignImpl::GetDisplaySize()

@@ -20,6 +20,8 @@ public:
     // The size the element's content is drawn at; the fixed size unless a
     // text element limits it.
     virtual platform::Size GetDisplaySize();
+    // The position, grown by the widest stroke the element draws.
+    std::optional<platform::Rect> PaintReach() const override;
 
 protected:
     // Passes a rectangle in form coordinates to the paint manager, moved by

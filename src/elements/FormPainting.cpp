@@ -1,12 +1,51 @@
 #include "elements/FormUI.h"
 
 #include "controls/PaintManagerUI.h"
+#include "platform/CoverageGrid.h"
 #include "platform/DrawingContext.h"
+
+#include <vector>
 
 namespace MarkupUI {
 
 using platform::DrawingContext;
 using platform::Rect;
+
+namespace {
+
+bool Painted(CControlUI& item, const Rect& paint, const Rect& form)
+{
+    const Rect& pos = item.GetPos();
+    return item.IsVisible() && !platform::Intersect(pos, paint).IsEmpty() &&
+           !platform::Intersect(pos, form).IsEmpty();
+}
+
+// Marks the elements that opaque elements drawn after them paint over
+// entirely, seen from the last element back: drawing those could not change
+// the page. Busy tickets stack elements deep.
+std::vector<char> HiddenItems(const std::vector<ControlPtr>& items, const Rect& page, const Rect& paint,
+                              const Rect& form)
+{
+    std::vector<char> hidden(items.size(), 0);
+    platform::CoverageGrid covered(page);
+    for (std::size_t i = items.size(); i-- > 0;) {
+        CControlUI& item = *items[i];
+        if (!Painted(item, paint, form)) {
+            continue;
+        }
+        if (!covered.IsEmpty()) {
+            const std::optional<Rect> reach = item.PaintReach();
+            if (reach && covered.Covers(*reach)) {
+                hidden[i] = 1;
+                continue;
+            }
+        }
+        covered.Cover(item.OpaqueCover());
+    }
+    return hidden;
+}
+
+} // namespace
 
 void CFormUI::DoPaint(DrawingContext& dc, const Rect& paint)
 {
@@ -43,12 +82,13 @@ void CFormUI::PaintPage(DrawingContext& dc, const Rect& paint, bool staticOnly)
     {
         DrawingContext pageDc(page);
         pageDc.SetOrigin(platform::Point{-area.left, -area.top});
-        pageDc.IntersectClip(platform::Intersect(paint, m_pos));
+        const Rect clip = platform::Intersect(paint, m_pos);
+        pageDc.IntersectClip(clip);
         CControlUI::DoPaint(pageDc, paint);
-        for (const ControlPtr& item : m_items) {
-            const Rect& pos = item->GetPos();
-            if (!item->IsVisible() || platform::Intersect(pos, paint).IsEmpty() ||
-                platform::Intersect(pos, m_pos).IsEmpty()) {
+        const std::vector<char> hidden = HiddenItems(m_items, platform::Intersect(area, clip), paint, m_pos);
+        for (std::size_t i = 0; i < m_items.size(); ++i) {
+            const ControlPtr& item = m_items[i];
+            if (hidden[i] != 0 || !Painted(*item, paint, m_pos)) {
                 continue;
             }
             // The page's clip lies inside the form already; each element only

@@ -12,6 +12,9 @@ public:
     int GetElementKind() const override;
     QString GetClass() const override;
     void* GetInterface(const QString& name) override;
+    // The largest opaque image of the element drawn plainly over its
+    // destination: nothing beneath it shows there.
+    platform::Rect OpaqueCover() override;
 };
 
 } // namespace MarkupUI
