@@ -164,6 +164,9 @@ QImage StretchAreaAveraged(const QImage& image, const Rect& sourceRect, Size des
     }
 
     QImage result(partW, partH, QImage::Format_ARGB32_Premultiplied);
+    if (result.isNull()) {
+        return result; // out of memory: callers draw nothing rather than crash
+    }
     const auto rowOf = [&](uint32_t t) {
         return &horizontal[static_cast<std::size_t>(rows.taps[t].source - rowFrom) *
                            static_cast<std::size_t>(partW)];
