@@ -391,13 +391,27 @@ Size DrawingContext::MeasureText(const QFont& font, const QString& text, uint32_
     return measure.MeasureText(font, text, flags);
 }
 
+namespace {
+// Opaque pictures are held as RGB32 so that Qt copies them. Under a fade Qt
+// rounds RGB32 otherwise than the premultiplied pixels they are, so faded
+// ones are blended as those: the same bits, read as ARGB32_Premultiplied.
+QImage AsFadedImage(const QImage& image, int opacity)
+{
+    if (opacity >= 255 || image.format() != QImage::Format_RGB32) {
+        return image;
+    }
+    return QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                  QImage::Format_ARGB32_Premultiplied);
+}
+} // namespace
+
 void DrawingContext::DrawImage(Point at, const QImage& image, int opacity)
 {
     if (image.isNull() || opacity <= 0) {
         return;
     }
     m_painter.setOpacity(std::min(opacity, 255) / 255.0);
-    m_painter.drawImage(QPoint(at.x, at.y), image);
+    m_painter.drawImage(QPoint(at.x, at.y), AsFadedImage(image, opacity));
     m_painter.setOpacity(1.0);
 }
 
@@ -407,7 +421,7 @@ void DrawingContext::DrawImage(Point at, const QImage& image, const Rect& source
         return;
     }
     m_painter.setOpacity(std::min(opacity, 255) / 255.0);
-    m_painter.drawImage(QPoint(at.x, at.y), image, ToQRect(source));
+    m_painter.drawImage(QPoint(at.x, at.y), AsFadedImage(image, opacity), ToQRect(source));
     m_painter.setOpacity(1.0);
 }
 

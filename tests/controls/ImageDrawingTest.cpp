@@ -262,8 +262,8 @@ TEST(ImageCacheStretching, HoldsManyPicturesButBoundsTheirPixels)
 }
 
 // Opaque pictures are held as RGB32 so that Qt copies them; the page must
-// come out as blending the stretched picture made it, and a picture with
-// any translucent pixel must keep its alpha.
+// come out as blending the stretched picture made it, faded or not, and a
+// picture with any translucent pixel must keep its alpha.
 TEST(ImageCacheStretching, OpaquePicturesDrawTheSamePixelsAsBlendingThem)
 {
     QImage opaque(7, 5, QImage::Format_ARGB32_Premultiplied);
@@ -285,10 +285,22 @@ TEST(ImageCacheStretching, OpaquePicturesDrawTheSamePixelsAsBlendingThem)
         const QImage blended = platform::StretchAreaAveraged(source, whole, size, part);
         EXPECT_EQ(held.format(), isOpaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
 
-        QImage expected = WhiteImage(30, 30);
-        QImage actual = expected;
-        platform::DrawingContext(expected).DrawImage(platform::Point{3, 4}, blended);
-        platform::DrawingContext(actual).DrawImage(platform::Point{3, 4}, held);
-        EXPECT_EQ(actual, expected);
+        // Faded too: a fade blends the picture over what lies beneath.
+        for (const int fade : {255, 254, 128, 1}) {
+            QImage expected = WhiteImage(30, 30);
+            for (int y = 0; y < expected.height(); ++y) {
+                expected.setPixel(y, y, qRgb(10, 20 * (y % 12), 250));
+            }
+            QImage actual = expected;
+            platform::DrawingContext(expected).DrawImage(platform::Point{3, 4}, blended, fade);
+            platform::DrawingContext(actual).DrawImage(platform::Point{3, 4}, held, fade);
+            EXPECT_EQ(actual, expected) << "fade " << fade;
+            QImage partExpected = WhiteImage(30, 30);
+            QImage partActual = partExpected;
+            const Rect corner{1, 2, 9, 11};
+            platform::DrawingContext(partExpected).DrawImage(platform::Point{5, 6}, blended, corner, fade);
+            platform::DrawingContext(partActual).DrawImage(platform::Point{5, 6}, held, corner, fade);
+            EXPECT_EQ(partActual, partExpected) << "part, fade " << fade;
+        }
     }
 }
