@@ -126,6 +126,11 @@ std::optional<Rect> CControlUI::PaintReach() const
     return std::nullopt;
 }
 
+bool CControlUI::PaintOnlyChangesPixels(const Rect&, const Rect&)
+{
+    return true;
+}
+
 Rect CControlUI::OpaqueCover()
 {
     return Rect{};

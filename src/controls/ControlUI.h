@@ -146,9 +146,12 @@ public:
     // How painting meets the page, so that a page can leave out what later
     // opaque controls paint over. PaintReach: a rectangle outside which
     // DoPaint and DoPaintStatic change no pixel; none when not known.
-    // OpaqueCover: a rectangle whose pixels, once painted, do not depend on
-    // what lay beneath; empty when there is none.
+    // PaintOnlyChangesPixels: whether painting `paint` under a clip bounded
+    // by clipBox does nothing but change pixels, so that leaving it out
+    // changes nothing else. OpaqueCover: a rectangle whose pixels, once
+    // painted, do not depend on what lay beneath; empty when none.
     virtual std::optional<platform::Rect> PaintReach() const;
+    virtual bool PaintOnlyChangesPixels(const platform::Rect& paint, const platform::Rect& clipBox);
     virtual platform::Rect OpaqueCover();
     // Draws an image string over the position; false when an image of it
     // could not be read (the string is kept all the same).

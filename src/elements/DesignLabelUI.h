@@ -28,6 +28,11 @@ public:
     // The text, measured, drawn and stretched to fill the display size from
     // the top-left corner; its white background leaves what lies beneath.
     void PaintText(platform::DrawingContext& dc) override;
+    // Making a text image draws text through Qt's font engines, whose state
+    // carries over to the next text drawn: a label whose image is still to
+    // be made for this paint is never left out, so the same texts are drawn
+    // in the same order whatever lies over them.
+    bool PaintOnlyChangesPixels(const platform::Rect& paint, const platform::Rect& clipBox) override;
 
     // Number elements: digits shown. Every text element: the per-character
     // size limit of GetDisplaySize.
@@ -58,6 +63,13 @@ protected:
     platform::Size DisplaySizeForCells(int32_t cells) const;
 
 private:
+    // The text box's part shown when painting under `visible` (the paint
+    // rectangle within the position, and the clip), relative to the box.
+    platform::Rect TextPart(platform::Size display, const platform::Rect& visible) const;
+    // Whether the held text image is the one for this text, style, display
+    // size, part and the font given (the drawing font when none is).
+    bool HoldsTextImage(platform::Size display, const platform::Rect& part, const QFont* font = nullptr) const;
+
     uint32_t m_textStyle;
     std::optional<QFont> m_font;
     platform::FontDescription m_fontDescription;

@@ -24,7 +24,7 @@ bool Painted(CControlUI& item, const Rect& paint, const Rect& form)
 // entirely, seen from the last element back: drawing those could not change
 // the page. Busy tickets stack elements deep.
 std::vector<char> HiddenItems(const std::vector<ControlPtr>& items, const Rect& page, const Rect& paint,
-                              const Rect& form)
+                              const Rect& form, const Rect& clipBox)
 {
     std::vector<char> hidden(items.size(), 0);
     platform::CoverageGrid covered(page);
@@ -35,7 +35,7 @@ std::vector<char> HiddenItems(const std::vector<ControlPtr>& items, const Rect& 
         }
         if (!covered.IsEmpty()) {
             const std::optional<Rect> reach = item.PaintReach();
-            if (reach && covered.Covers(*reach)) {
+            if (reach && covered.Covers(*reach) && item.PaintOnlyChangesPixels(paint, clipBox)) {
                 hidden[i] = 1;
                 continue;
             }
@@ -85,7 +85,8 @@ void CFormUI::PaintPage(DrawingContext& dc, const Rect& paint, bool staticOnly)
         const Rect clip = platform::Intersect(paint, m_pos);
         pageDc.IntersectClip(clip);
         CControlUI::DoPaint(pageDc, paint);
-        const std::vector<char> hidden = HiddenItems(m_items, platform::Intersect(area, clip), paint, m_pos);
+        const std::vector<char> hidden =
+            HiddenItems(m_items, platform::Intersect(area, clip), paint, m_pos, pageDc.ClipBox());
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             const ControlPtr& item = m_items[i];
             if (hidden[i] != 0 || !Painted(*item, paint, m_pos)) {
