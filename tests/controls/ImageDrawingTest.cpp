@@ -32,11 +32,7 @@ constexpr QRgb kGreen = 0x00FF00;
 
 QByteArray Png(const QImage& image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return pixeltest::EncodedImage(image);
 }
 
 QByteArray SolidPng(int width, int height, QRgb colour)

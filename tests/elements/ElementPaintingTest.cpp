@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 using namespace MarkupUI;
 using pixeltest::CountColour;
@@ -44,13 +45,7 @@ protected:
     {
         QImage image(290, 500, QImage::Format_ARGB32_Premultiplied);
         image.fill(QColor::fromRgb(background));
-        platform::DrawingContext dc(image);
-        if (staticOnly) {
-            page.form->DoPaintStatic(dc, paint);
-        } else {
-            page.form->DoPaint(dc, paint);
-        }
-        return image;
+        return elementtest::PaintForm(*page.form, std::move(image), staticOnly, paint);
     }
 
     elementtest::AttachedForm page;

@@ -3,6 +3,9 @@
 #include "controls/PaintManagerUI.h"
 #include "elements/FormUI.h"
 #include "elements/SampleNumbers.h"
+#include "platform/DrawingContext.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +38,18 @@ struct AttachedForm
         form->SetPos(form->GetPos());
     }
 };
+
+// The form painted over `image`: every element, or the page image only.
+inline QImage PaintForm(MarkupUI::CFormUI& form, QImage image, bool staticOnly, const platform::Rect& paint)
+{
+    platform::DrawingContext dc(image);
+    if (staticOnly) {
+        form.DoPaintStatic(dc, paint);
+    } else {
+        form.DoPaint(dc, paint);
+    }
+    return image;
+}
 
 // Sample numbers are process-wide: every test starts from a fresh program.
 class SampleNumbersReset : public ::testing::Test

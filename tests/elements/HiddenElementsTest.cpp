@@ -25,15 +25,6 @@ namespace {
 constexpr QRgb kBackground = 0xFF3A5F7Bu;
 constexpr QRgb kOtherBackground = 0xFFC0FFEEu;
 
-QByteArray Png(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 template <typename Element> class Counted : public Element
 {
 public:
@@ -66,8 +57,8 @@ protected:
                 }
             }
         }
-        archive->entries["opaque.png"] = Png(opaque);
-        archive->entries["see-through.png"] = Png(seeThrough);
+        archive->entries["opaque.png"] = pixeltest::EncodedImage(opaque);
+        archive->entries["see-through.png"] = pixeltest::EncodedImage(seeThrough);
         archive->entries["red.png"] = pixeltest::EncodedPicture(3, 3, 0xFFFF0000u, "PNG");
         archive->entries["broken.png"] = QByteArray("not a picture");
         CPaintManagerUI::SetResourceZip(archive, QStringLiteral("membuffer"));
@@ -206,14 +197,7 @@ protected:
 
     QImage Paint(bool staticOnly, QRgb background, const Rect& paint = Rect{0, 0, 290, 500})
     {
-        QImage image = Background(background);
-        platform::DrawingContext dc(image);
-        if (staticOnly) {
-            page.form->DoPaintStatic(dc, paint);
-        } else {
-            page.form->DoPaint(dc, paint);
-        }
-        return image;
+        return elementtest::PaintForm(*page.form, Background(background), staticOnly, paint);
     }
 
     Rect Printable()

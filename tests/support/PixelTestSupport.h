@@ -60,16 +60,22 @@ inline QRect InkBox(const QImage& image, QRgb background = 0xFFFFFF)
     return box;
 }
 
-// A plain picture of one colour, encoded as a file of that format would be.
-inline QByteArray EncodedPicture(int width, int height, QRgb colour, const char* format)
+// An image encoded as a file of that format would be.
+inline QByteArray EncodedImage(const QImage& image, const char* format = "PNG")
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+// A plain picture of one colour, encoded as a file of that format would be.
+inline QByteArray EncodedPicture(int width, int height, QRgb colour, const char* format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return EncodedImage(image, format);
 }
 
 } // namespace pixeltest
