@@ -6,6 +6,14 @@
 
 namespace MarkupUI {
 
+namespace {
+// Sides of a position span up to 2^32 units: the area needs 64 unsigned bits.
+uint64_t Area(const platform::Rect& r)
+{
+    return r.IsEmpty() ? 0 : uint64_t(r.Width()) * uint64_t(r.Height());
+}
+} // namespace
+
 int CPictureUI::GetElementKind() const
 {
     return kElementPicture;
@@ -42,7 +50,7 @@ platform::Rect CPictureUI::OpaqueCover()
             continue;
         }
         const platform::Rect dest = platform::Intersect(item.DestinationIn(m_pos), m_pos);
-        if (dest.Width() * dest.Height() > widest.Width() * widest.Height()) {
+        if (Area(dest) > Area(widest)) {
             widest = dest;
         }
     }

@@ -372,3 +372,14 @@ TEST_F(HiddenElements, ALabelUnderAPictureIsLeftOutOnlyOnceItsTextIsDrawn)
     Paint(true, kBackground);
     EXPECT_EQ(label->painted, 4) << "a rounded label is never left out";
 }
+
+TEST_F(HiddenElements, APictureSpanningTheWholeCoordinateRangeCoversItAll)
+{
+    // Its area overflows signed 64 bits; the sanitizer build checks for that.
+    const Rect huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    const ControlPtr picture = CreateElement(kElementPicture, Rect{0, 0, 10, 10});
+    Add(picture);
+    picture->SetPos(huge);
+    picture->SetAttribute("bkimage", "file='opaque.png' file='opaque.png' dest='0,0,5,5'");
+    EXPECT_EQ(picture->OpaqueCover(), picture->GetPos());
+}
