@@ -1,0 +1,3 @@
+#include "panes/ToolBoxCtrl.h"
+
+#include <gtest/gtest.h>
