@@ -22,16 +22,16 @@
       <source>Save a picture of the window to &lt;file&gt; and quit.</source>
       <translation>把窗口图像保存到 &lt;file&gt; 后退出。</translation>
     </message>
+    <message>
+      <source>Quit as soon as the window has been painted once.</source>
+      <translation>窗口首次绘制完成后立即退出。</translation>
+    </message>
   </context>
   <context>
     <name>app::CMainFrame</name>
     <message>
       <source>Vantro  Number  Print  Software</source>
       <translation>打印模板设计器</translation>
-    </message>
-    <message>
-      <source>Tool Box</source>
-      <translation>工具箱</translation>
     </message>
     <message>
       <source>Properties</source>
@@ -567,6 +567,138 @@ Display grid</source>
     </message>
   </context>
   <context>
+    <name>editor::CDesignerView</name>
+    <message>
+      <source>The page is %1 pixels wide, so it has no millimetre scale: check the printer resolution (dpi) of the template or give the page a width.</source>
+      <translation>页面宽度为 %1 像素，无法换算毫米刻度：请检查模板的打印机分辨率（dpi）或为页面设置宽度。</translation>
+    </message>
+    <message>
+      <source>The ticket already holds an element of this kind.</source>
+      <translation>票面上已有此类元素。</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::CImageDialog</name>
+    <message>
+      <source>Select Image</source>
+      <translation>选择图片</translation>
+    </message>
+    <message>
+      <source>Image List</source>
+      <translation>图片资源</translation>
+    </message>
+    <message>
+      <source>Import</source>
+      <translation>导入(&amp;M)...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>清除(&amp;C)</translation>
+    </message>
+    <message>
+      <source>Unselect</source>
+      <translation>取消选中(&amp;S)</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Is there a file with the same name, is it overwritten?</source>
+      <translation>已存在同名文件，是否覆盖？</translation>
+    </message>
+    <message>
+      <source>File import failed!</source>
+      <translation>文件导入失败！</translation>
+    </message>
+    <message>
+      <source>Pictures of the template still use "%1" and will show nothing without it. Remove it from the template? Cancel does not bring it back.</source>
+      <translation>模板中仍有图片使用“%1”，删除后这些图片将不显示。是否从模板中删除？点击“取消”不会恢复。</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::CToolBoxWnd</name>
+    <message>
+      <source>Point</source>
+      <translation>指针</translation>
+    </message>
+    <message>
+      <source>Image</source>
+      <translation>图片</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>文本</translation>
+    </message>
+    <message>
+      <source>Queuing</source>
+      <translation>取号号码</translation>
+    </message>
+    <message>
+      <source>Current</source>
+      <translation>正在服务号码</translation>
+    </message>
+    <message>
+      <source>Waiting</source>
+      <translation>等待人数</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>时间</translation>
+    </message>
+    <message>
+      <source>Horizontal line</source>
+      <translation>横线</translation>
+    </message>
+    <message>
+      <source>Vertical line</source>
+      <translation>竖线</translation>
+    </message>
+    <message>
+      <source>Rectangle</source>
+      <translation>方形</translation>
+    </message>
+    <message>
+      <source>Circular</source>
+      <translation>圆形</translation>
+    </message>
+    <message>
+      <source>Tool Box</source>
+      <translation>工具箱</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::ImagePrompts</name>
+    <message>
+      <source>Image files (*.bmp *.jpg *.png)</source>
+      <translation>图片文件(*.bmp *.jpg *.png)</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>所有文件(*)</translation>
+    </message>
+    <message>
+      <source>Import Image</source>
+      <translation>导入图片</translation>
+    </message>
+    <message>
+      <source>&amp;Yes</source>
+      <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+      <source>&amp;No</source>
+      <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>确定</translation>
+    </message>
+  </context>
+  <context>
     <name>ticket-cli</name>
     <message>
       <source>ticket-cli: %1 needs a value</source>
@@ -579,10 +711,6 @@ Display grid</source>
     <message>
       <source>usage: ticket-cli %1</source>
       <translation>用法: ticket-cli %1</translation>
-    </message>
-    <message>
-      <source>ticket-cli: --at needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
-      <translation>ticket-cli: --at 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
     </message>
     <message>
       <source>ticket-cli: the printer did not report its status</source>
@@ -641,16 +769,40 @@ Display grid</source>
       <translation>写入数据失败!</translation>
     </message>
     <message>
-      <source>ticket-cli: %1</source>
-      <translation>ticket-cli: %1</translation>
+      <source>ticket-cli: cannot write %1: %2</source>
+      <translation>ticket-cli：无法写入 %1：%2</translation>
+    </message>
+    <message>
+      <source>ticket-cli: unknown render mode %1</source>
+      <translation>ticket-cli：未知的渲染模式 %1</translation>
+    </message>
+    <message>
+      <source>ticket-cli: %1 has no printable area</source>
+      <translation>ticket-cli：%1 没有可打印区域</translation>
+    </message>
+    <message>
+      <source>ticket-cli: the page of %1 is %2 x %3 pixels, which cannot be rendered</source>
+      <translation>ticket-cli：%1 的页面为 %2 x %3 像素，无法渲染</translation>
+    </message>
+    <message>
+      <source>out of memory</source>
+      <translation>内存不足</translation>
     </message>
     <message>
       <source>ticket-cli: cannot save %1: %2</source>
       <translation>ticket-cli: 无法保存 %1: %2</translation>
     </message>
     <message>
+      <source>ticket-cli: %1</source>
+      <translation>ticket-cli: %1</translation>
+    </message>
+    <message>
       <source>ticket-cli: warning: %1 opens as an empty form: %2</source>
       <translation>ticket-cli: 警告: %1 打开为空白模板: %2</translation>
+    </message>
+    <message>
+      <source>ticket-cli: --at needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+      <translation>ticket-cli: --at 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
     </message>
     <message>
       <source>usage: ticket-cli COMMAND [ARGUMENTS]</source>
@@ -679,6 +831,18 @@ Display grid</source>
     <message>
       <source>show the printer's port status</source>
       <translation>显示打印机的端口状态</translation>
+    </message>
+    <message>
+      <source>write the bytes a transaction sends, and optionally its buffer sizes</source>
+      <translation>写出一次传输发送的字节，并可选写出其缓冲区大小</translation>
+    </message>
+    <message>
+      <source>upload a template to the printer</source>
+      <translation>把模板上传到打印机</translation>
+    </message>
+    <message>
+      <source>print a template's static page at once</source>
+      <translation>立即打印模板的静态页面</translation>
     </message>
   </context>
 </TS>

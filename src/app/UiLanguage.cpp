@@ -1,5 +1,6 @@
 #include "app/UiLanguage.h"
 
+#include "app/Translation.h"
 #include "elements/TimeFormatList.h"
 #include "platform/Logger.h"
 
@@ -20,7 +21,7 @@ bool InstallTranslations(QCoreApplication& application, const QLocale& locale)
         return true;
     }
     auto* ours = new QTranslator(&application);
-    const bool loaded = ours->load(QStringLiteral(":/i18n/ticket_zh_CN.qm"));
+    const bool loaded = LoadDesignerTranslation(*ours);
     if (loaded) {
         QCoreApplication::installTranslator(ours);
     } else {

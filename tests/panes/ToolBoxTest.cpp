@@ -1,3 +1,4 @@
+#include "app/Translation.h"
 #include "panes/ToolBoxCtrl.h"
 #include "panes/ToolBoxWnd.h"
 
@@ -169,7 +170,7 @@ TEST_F(ToolBoxTest, ToolIconsAreOurOwnDrawingsThatShowOnWhiteAndGrey)
 TEST_F(ToolBoxTest, CaptionsAndTitleFollowTheChineseTranslation)
 {
     QTranslator chinese;
-    ASSERT_TRUE(chinese.load(QStringLiteral(":/test-i18n/ToolBoxTest_zh_CN.qm")));
+    ASSERT_TRUE(app::LoadDesignerTranslation(chinese));
     QCoreApplication::installTranslator(&chinese);
     // The language change reaches open windows as a posted event.
     QCoreApplication::processEvents();
