@@ -80,8 +80,9 @@ const QList<CommandEntry>& CommandEntries()
          nullptr, "help-about", false},
         {ID_FILE_PRINT, nullptr, QT_TRANSLATE_NOOP("app::CommandTable", "Print active document\nPrint"),
          "Ctrl+P", nullptr, false},
+        // Not in a menu; the keys are the ones desktop programs use for it.
         {ID_EDIT_REDO, nullptr, QT_TRANSLATE_NOOP("app::CommandTable", "Redo the last undo operation\nRedo"),
-         nullptr, "edit-redo", false},
+         "Ctrl+Y; Ctrl+Shift+Z", "edit-redo", false},
         {ID_DELETE_CONTROLS, nullptr,
          QT_TRANSLATE_NOOP("app::CommandTable", "Delete selected controls\nDelete"), nullptr, "edit-delete",
          false},

@@ -135,7 +135,7 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
                                  "formEditToolBar", ids, count);
 
     // Commands reached by keys alone still need a widget that hears them.
-    AddCommands(window, commands, {ID_FILE_PRINT, ID_NEXT_PANE, ID_PREV_PANE});
+    AddCommands(window, commands, {ID_FILE_PRINT, ID_EDIT_REDO, ID_NEXT_PANE, ID_PREV_PANE});
 
     // The radio marks of the looks.
     auto* group = new QActionGroup(&window);

@@ -10,6 +10,8 @@
 #include "app/StatusPanes.h"
 #include "app/UiLanguage.h"
 #include "document/DesignerDoc.h"
+#include "editor/DesignerView.h"
+#include "panes/ToolBoxWnd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +41,20 @@ constexpr int kIdleUpdateMs = 250;
 } // namespace
 
 // Keeps Save and the other commands in step with the document's modified flag.
+// The title's mark of unsaved changes too.
 class CMainFrame::DocumentWatch : public document::DocumentObserver
 {
 public:
-    explicit DocumentWatch(CommandTable& commands) : m_commands(commands) {}
-    void DocumentModifiedChanged(bool) override { m_commands.UpdateAll(); }
+    DocumentWatch(CMainFrame& frame, CommandTable& commands) : m_frame(frame), m_commands(commands) {}
+    void DocumentModifiedChanged(bool modified) override
+    {
+        m_frame.setWindowModified(modified);
+        m_commands.UpdateAll();
+    }
     void DocumentContentsReplaced() override { m_commands.UpdateAll(); }
 
 private:
+    CMainFrame& m_frame;
     CommandTable& m_commands;
 };
 
@@ -65,8 +73,10 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     if (!m_prompts) {
         m_prompts = std::make_unique<DialogPrompts>();
     }
-    // The title names the program, never the template.
-    setWindowTitle(QCoreApplication::translate("app::CMainFrame", "Vantro  Number  Print  Software"));
+    // The title names the program, never the template; the desktop's usual
+    // mark shows unsaved changes.
+    setWindowTitle(QCoreApplication::translate("app::CMainFrame", "Vantro  Number  Print  Software") +
+                   QStringLiteral("[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ticket-designer.svg")));
     setObjectName(QStringLiteral("mainFrame"));
     setAcceptDrops(true);
@@ -86,16 +96,15 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     m_formEdit = bars.formEdit;
     m_panes = new StatusPanes(*statusBar());
 
-    auto* page = new QWidget(this);
-    page->setBackgroundRole(QPalette::Dark);
-    page->setAutoFillBackground(true);
-    setCentralWidget(page);
+    CreateView();
     CreateDocks();
     InstallHandlers();
+    InstallEditHandlers();
     InstallFileHandlers();
 
-    m_documentWatch = std::make_unique<DocumentWatch>(*m_commands);
+    m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);
     m_document.AddObserver(m_documentWatch.get());
+    setWindowModified(m_document.IsModified());
 
     resize(1000, 700);
     RestoreLayout();
@@ -123,29 +132,52 @@ CMainFrame::~CMainFrame()
         m_printerLink->Stop();
     }
     m_document.RemoveObserver(m_documentWatch.get());
+    // The view goes before the panes it reports to.
+    delete m_view;
+    m_view = nullptr;
     if (s_instance == this) {
         s_instance = nullptr;
     }
 }
 
+void CMainFrame::CreateView()
+{
+    m_view = new editor::CDesignerView(m_document, this);
+    setCentralWidget(m_view);
+    connect(m_view, &editor::CDesignerView::StatusMessage, this, [this](const QString& text) {
+        m_panes->ShowMessage(text);
+    });
+    connect(m_view, &editor::CDesignerView::CommandStatesChanged, m_commands, &CommandTable::UpdateAll);
+    connect(m_view, &editor::CDesignerView::PropertiesPaneRequested, this, [this] { ShowPane(m_properties); });
+}
+
+void CMainFrame::InstallEditHandlers()
+{
+    CommandTable& c = *m_commands;
+    c.SetHandler(ID_EDIT_UNDO, [this] { m_view->Undo(); });
+    c.SetUpdateRule(ID_EDIT_UNDO, [this] { return CommandState{m_view->CanUndo(), false}; });
+    c.SetHandler(ID_EDIT_REDO, [this] { m_view->Redo(); });
+    c.SetUpdateRule(ID_EDIT_REDO, [this] { return CommandState{m_view->CanRedo(), false}; });
+    c.SetHandler(ID_SHOW_GRID, [this] { m_view->ToggleGrid(); });
+    c.SetUpdateRule(ID_SHOW_GRID, [this] { return CommandState{true, m_view->IsGridShown()}; });
+}
+
 void CMainFrame::CreateDocks()
 {
-    m_toolbox = new QDockWidget(QCoreApplication::translate("app::CMainFrame", "Tool Box"), this);
-    m_toolbox->setObjectName(QStringLiteral("toolboxPane"));
-    m_toolbox->setAllowedAreas(Qt::LeftDockWidgetArea);
+    auto* toolbox = new panes::CToolBoxWnd(this);
+    m_toolbox = toolbox;
     m_properties = new QDockWidget(QCoreApplication::translate("app::CMainFrame", "Properties"), this);
     m_properties->setObjectName(QStringLiteral("propertiesPane"));
     m_properties->setAllowedAreas(Qt::RightDockWidgetArea);
-    for (QDockWidget* dock : {m_toolbox, m_properties}) {
-        dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                          QDockWidget::DockWidgetFloatable);
-        auto* content = new QWidget(dock);
-        content->setMinimumHeight(kPaneHeight);
-        dock->setWidget(content);
-    }
+    m_properties->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                              QDockWidget::DockWidgetFloatable);
+    auto* content = new QWidget(m_properties);
+    content->setMinimumHeight(kPaneHeight);
+    m_properties->setWidget(content);
     addDockWidget(Qt::LeftDockWidgetArea, m_toolbox);
     addDockWidget(Qt::RightDockWidgetArea, m_properties);
     resizeDocks({m_toolbox, m_properties}, {kToolboxWidth, kPropertiesWidth}, Qt::Horizontal);
+    m_view->SetToolSource(toolbox);
 }
 
 void CMainFrame::InstallHandlers()

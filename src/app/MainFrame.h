@@ -15,6 +15,10 @@ namespace document {
 class CDesignerDoc;
 }
 
+namespace editor {
+class CDesignerView;
+}
+
 namespace app {
 
 class CommandTable;
@@ -49,6 +53,7 @@ public:
     CommandTable& Commands() { return *m_commands; }
     StatusPanes& Panes() { return *m_panes; }
     document::CDesignerDoc& Document() { return m_document; }
+    editor::CDesignerView* View() const { return m_view; }
     QDockWidget* ToolboxDock() const { return m_toolbox; }
     QDockWidget* PropertiesDock() const { return m_properties; }
     QToolBar* StandardToolBar() const { return m_standard; }
@@ -89,7 +94,9 @@ private:
     class DocumentWatch;
 
     void CreateDocks();
+    void CreateView();
     void InstallHandlers();
+    void InstallEditHandlers();
     void InstallFileHandlers();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
@@ -114,6 +121,7 @@ private:
     QList<QAction*> m_recentActions;
     QToolBar* m_standard = nullptr;
     QToolBar* m_formEdit = nullptr;
+    editor::CDesignerView* m_view = nullptr;
     QDockWidget* m_toolbox = nullptr;
     QDockWidget* m_properties = nullptr;
     PrinterLink* m_printerLink = nullptr;

@@ -131,6 +131,9 @@ bool CDesignerDoc::OnSaveDocument(const QString& path)
 
 void CDesignerDoc::DeleteContents()
 {
+    for (DocumentObserver* observer : m_observers) {
+        observer->DocumentWillDeleteContents();
+    }
     m_archive.Clear();
     if (m_form && m_paintManager) {
         m_form->SetObserver(nullptr);

@@ -25,6 +25,9 @@ public:
     // records its edit history's current position as the saved one.
     virtual void DocumentWillBeClean() {}
     virtual void DocumentModifiedChanged(bool /*modified*/) {}
+    // The template is about to be emptied for a new or opened one: views
+    // let go of its elements while they still exist.
+    virtual void DocumentWillDeleteContents() {}
     // New, open or delete contents replaced the form and paint manager.
     virtual void DocumentContentsReplaced() {}
 };

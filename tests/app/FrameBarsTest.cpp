@@ -197,7 +197,7 @@ TEST(FrameBars, DocksStayOnTheirSideAndComeBackFromTheWindowMenu)
 TEST(FrameBars, EnglishTitleAndTimeWords)
 {
     FrameFixture f;
-    EXPECT_EQ(f.frame->windowTitle(), "Vantro  Number  Print  Software");
+    EXPECT_EQ(f.frame->windowTitle(), "Vantro  Number  Print  Software[*]");
     EXPECT_EQ(MarkupUI::TimeFormatList::At(5), "Year");
     EXPECT_EQ(MarkupUI::TimeFormatList::At(10), "Second");
     EXPECT_FALSE(f.frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -208,7 +208,7 @@ TEST(FrameBars, ChineseTextsEverywhere)
     ChineseTexts chinese;
     ASSERT_TRUE(chinese.loaded);
     FrameFixture f;
-    EXPECT_EQ(f.frame->windowTitle(), QString::fromUtf8("打印模板设计器"));
+    EXPECT_EQ(f.frame->windowTitle(), QString::fromUtf8("打印模板设计器[*]"));
     const QList<QMenu*> menus = TopMenus(*f.frame);
     EXPECT_EQ(menus[0]->title(), QString::fromUtf8("文件(&F)"));
     EXPECT_EQ(menus[1]->title(), QString::fromUtf8("编辑(&E)"));

@@ -1,0 +1,151 @@
+// The design view in the main window: templates show as they are opened,
+// the toolbox and the view follow each other, the commands reach the view.
+#include "FrameTestSupport.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/DesignerApp.h"
+#include "editor/DesignerView.h"
+#include "elements/ElementFactory.h"
+#include "elements/ElementKind.h"
+#include "panes/ToolBoxCtrl.h"
+#include "panes/ToolBoxWnd.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace app::test {
+namespace {
+
+using MarkupUI::kElementQueuingNum;
+
+class DesignViewInFrame : public ::testing::Test
+{
+protected:
+    DesignViewInFrame()
+    {
+        f.frame->resize(1000, 760);
+        f.frame->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(f.frame.get()));
+    }
+
+    // A template holding one element of a kind, written by the document.
+    QString MakeTemplate(const QString& name, int kind)
+    {
+        document::CDesignerDoc doc;
+        doc.OnNewDocument();
+        document::ShowAsDesignView(doc);
+        const MarkupUI::ControlPtr element = MarkupUI::CreateElement(kind, platform::Rect{60, 120, 260, 200});
+        doc.GetForm()->Add(element.get());
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(doc.OnSaveDocument(path));
+        return path;
+    }
+
+    editor::CDesignerView& View() { return *f.frame->View(); }
+    panes::CToolBoxWnd& Tools() { return *static_cast<panes::CToolBoxWnd*>(f.frame->ToolboxDock()); }
+    // Whether the view shows the document's template with its elements.
+    bool ShowsDocument(int count)
+    {
+        return View().Form() == f.document.GetForm() && View().Form()->GetCount() == count &&
+               View().FormSize() == (platform::Size{464, 580});
+    }
+    void ClickToolRow(int toolId)
+    {
+        panes::CToolBoxCtrl& list = *Tools().ToolBox();
+        const QRect row = list.Element(list.IndexOfTool(toolId)).rect;
+        QTest::mouseClick(&list, Qt::LeftButton, {}, row.center());
+    }
+    void ClickPage(int x, int y)
+    {
+        QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().ToViewport(platform::Point{x, y}));
+    }
+
+    QTemporaryDir dir;
+    FrameFixture f;
+};
+
+TEST_F(DesignViewInFrame, TemplatesShowAsTheyAreOpenedAndReplaceEachOther)
+{
+    const QString numbered = MakeTemplate("numbered.vt", kElementQueuingNum);
+    const QString plain = MakeTemplate("plain.vt", MarkupUI::kElementRectangle);
+
+    ASSERT_TRUE(CDesignerApp::ProcessShellCommand(*f.frame, {numbered}));
+    EXPECT_TRUE(ShowsDocument(1));
+    EXPECT_FALSE(Tools().IsToolOfKindEnabled(kElementQueuingNum));
+
+    // From the recent list.
+    ASSERT_TRUE(f.frame->OpenDocumentFile(plain));
+    ASSERT_TRUE(f.frame->OpenDocumentFile(numbered));
+    QAction* recent = nullptr;
+    for (QAction* action : f.frame->findChildren<QAction*>()) {
+        recent = action->text().endsWith(QStringLiteral("plain.vt")) ? action : recent;
+    }
+    ASSERT_NE(recent, nullptr);
+    recent->trigger();
+    EXPECT_EQ(f.document.GetPathName(), plain);
+    EXPECT_TRUE(ShowsDocument(1));
+    EXPECT_TRUE(Tools().IsToolOfKindEnabled(kElementQueuingNum)) << "the second template gives the tool back";
+
+    // Dropped on the window.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(numbered)});
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &enter);
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(f.document.GetPathName(), numbered);
+    EXPECT_TRUE(ShowsDocument(1));
+    EXPECT_FALSE(Tools().IsToolOfKindEnabled(kElementQueuingNum));
+
+    // New: an empty page, every tool back.
+    f.frame->Commands().Action(ID_FILE_NEW)->trigger();
+    EXPECT_TRUE(ShowsDocument(0));
+    EXPECT_TRUE(Tools().IsToolOfKindEnabled(kElementQueuingNum));
+}
+
+TEST_F(DesignViewInFrame, TheQueuingToolIsGreyedWhileTheTicketHoldsANumber)
+{
+    ClickToolRow(kElementQueuingNum);
+    ASSERT_EQ(Tools().SelectedToolId(), kElementQueuingNum);
+    ClickPage(100, 150);
+    ASSERT_EQ(f.document.GetForm()->GetCount(), 1);
+    EXPECT_EQ(Tools().SelectedToolId(), MarkupUI::kElementPointerTool);
+    EXPECT_FALSE(Tools().IsToolOfKindEnabled(kElementQueuingNum));
+    EXPECT_TRUE(f.frame->isWindowModified());
+
+    ClickToolRow(kElementQueuingNum);
+    EXPECT_EQ(Tools().SelectedToolId(), MarkupUI::kElementPointerTool) << "a greyed row cannot be picked";
+
+    f.frame->Commands().Action(ID_EDIT_UNDO)->trigger();
+    EXPECT_EQ(f.document.GetForm()->GetCount(), 0);
+    EXPECT_TRUE(Tools().IsToolOfKindEnabled(kElementQueuingNum));
+    EXPECT_FALSE(f.frame->isWindowModified());
+    EXPECT_FALSE(f.frame->Commands().Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_TRUE(f.frame->Commands().Action(ID_EDIT_REDO)->isEnabled());
+    EXPECT_TRUE(f.frame->Commands().Action(ID_EDIT_REDO)->shortcuts().contains(QKeySequence("Ctrl+Y")));
+}
+
+TEST_F(DesignViewInFrame, TheGridCommandShowsTheGridAndItsCheckMark)
+{
+    QAction* grid = f.frame->Commands().Action(ID_SHOW_GRID);
+    ASSERT_TRUE(grid->isEnabled());
+    EXPECT_FALSE(grid->isChecked());
+    grid->trigger();
+    EXPECT_TRUE(View().IsGridShown());
+    EXPECT_TRUE(grid->isChecked());
+    grid->trigger();
+    EXPECT_FALSE(View().IsGridShown());
+    EXPECT_FALSE(grid->isChecked());
+    // Print preview waits for the preview itself: shown, not yet usable.
+    EXPECT_FALSE(f.frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+}
+
+} // namespace
+} // namespace app::test
