@@ -1,6 +1,7 @@
 #include "app/DesignerApp.h"
 
 #include "app/FirstPaintQuit.h"
+#include "app/LayoutReport.h"
 #include "app/MainFrame.h"
 #include "app/UiLanguage.h"
 #include "platform/Logger.h"
@@ -47,6 +48,15 @@ bool CDesignerApp::InitInstance()
         QCoreApplication::translate("app::CDesignerApp",
                                     "Quit as soon as the window has been painted once."));
     parser.addOption(quitAfterFirstPaint);
+    QCommandLineOption layoutReport(
+        QStringLiteral("layout-report"),
+        QCoreApplication::translate("app::CDesignerApp",
+                                    "Keep <file> up to date with where the toolbox rows, the page and the "
+                                    "property rows are on the screen (JSON)."),
+        QStringLiteral("file"));
+    // For scripts that drive the window, not for people.
+    layoutReport.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(layoutReport);
     parser.process(arguments());
     m_screenshotPath = parser.value(screenshot);
 
@@ -56,6 +66,9 @@ bool CDesignerApp::InitInstance()
     }
     if (parser.isSet(quitAfterFirstPaint)) {
         new FirstPaintQuit(m_frame.get());
+    }
+    if (parser.isSet(layoutReport)) {
+        new LayoutReport(*m_frame, parser.value(layoutReport));
     }
     m_frame->show();
 

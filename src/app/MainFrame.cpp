@@ -11,7 +11,11 @@
 #include "app/UiLanguage.h"
 #include "document/DesignerDoc.h"
 #include "editor/DesignerView.h"
+#include "panes/ImageDialog.h"
+#include "panes/PropertiesWnd.h"
+#include "panes/PropertyGrid.h"
 #include "panes/ToolBoxWnd.h"
+#include "panes/UIProperties.h"
 
 #include <QAction>
 #include <QApplication>
@@ -133,6 +137,7 @@ CMainFrame::~CMainFrame()
     }
     m_document.RemoveObserver(m_documentWatch.get());
     // The view goes before the panes it reports to.
+    static_cast<panes::CPropertiesWnd*>(m_properties)->SetDesignSurface(nullptr);
     delete m_view;
     m_view = nullptr;
     if (s_instance == this) {
@@ -166,18 +171,26 @@ void CMainFrame::CreateDocks()
 {
     auto* toolbox = new panes::CToolBoxWnd(this);
     m_toolbox = toolbox;
-    m_properties = new QDockWidget(QCoreApplication::translate("app::CMainFrame", "Properties"), this);
-    m_properties->setObjectName(QStringLiteral("propertiesPane"));
-    m_properties->setAllowedAreas(Qt::RightDockWidgetArea);
-    m_properties->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                              QDockWidget::DockWidgetFloatable);
-    auto* content = new QWidget(m_properties);
-    content->setMinimumHeight(kPaneHeight);
-    m_properties->setWidget(content);
+    auto* properties = new panes::CPropertiesWnd(this);
+    m_properties = properties;
+    m_properties->setMinimumHeight(kPaneHeight);
+    properties->SetDesignSurface(m_view);
+    // The Image row picks from the template's own images. Imports and
+    // removals are not undone, so the template stays modified until saved.
+    properties->Sheet()->Grid()->SetImageChooser([this](const QString& given, QWidget* parent) {
+        const auto archive = m_document.Archive().Reader();
+        std::optional<QString> picked = panes::CImageDialog::Pick(parent, m_document, given);
+        if (m_document.Archive().Reader() != archive) {
+            m_view->History().MarkChangedOutside();
+            m_view->InvalidateView();
+        }
+        return picked;
+    });
     addDockWidget(Qt::LeftDockWidgetArea, m_toolbox);
     addDockWidget(Qt::RightDockWidgetArea, m_properties);
     resizeDocks({m_toolbox, m_properties}, {kToolboxWidth, kPropertiesWidth}, Qt::Horizontal);
     m_view->SetToolSource(toolbox);
+    m_view->SetPropertySheet(properties);
 }
 
 void CMainFrame::InstallHandlers()

@@ -55,6 +55,12 @@ void EditHistory::Redo()
     UpdateModifiedFlag();
 }
 
+void EditHistory::MarkChangedOutside()
+{
+    m_clean = -1;
+    UpdateModifiedFlag();
+}
+
 void EditHistory::UpdateModifiedFlag()
 {
     if (m_document != nullptr) {

@@ -31,6 +31,9 @@ public:
 
     // The document was saved (or is fresh): the current position is clean.
     void MarkClean() { m_clean = m_current; }
+    // The template changed in a way undo does not take back (images put
+    // into or taken out of its archive): it reads modified until saved.
+    void MarkChangedOutside();
 
     int Count() const { return static_cast<int>(m_actions.size()); }
     int CurrentPosition() const { return m_current; }

@@ -91,5 +91,21 @@ TEST(EditHistory, AnEditAfterUndoingPastTheSaveStaysModifiedUntilSaved)
     EXPECT_FALSE(c.document.IsModified());
 }
 
+TEST(EditHistory, AChangeUndoCannotTakeBackKeepsTheTemplateModifiedUntilSaved)
+{
+    // An image imported into the archive: walking the history back to the
+    // saved position must not make the template read as saved.
+    Counter c;
+    c.Set(1);
+    c.Save();
+    c.history.MarkChangedOutside();
+    EXPECT_TRUE(c.document.IsModified());
+    c.history.Undo();
+    c.history.Redo();
+    EXPECT_TRUE(c.document.IsModified());
+    c.Save();
+    EXPECT_FALSE(c.document.IsModified());
+}
+
 } // namespace
 } // namespace editor

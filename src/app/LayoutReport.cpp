@@ -1,0 +1,94 @@
+#include "app/LayoutReport.h"
+
+#include "app/MainFrame.h"
+#include "editor/DesignerView.h"
+#include "panes/PropertiesWnd.h"
+#include "panes/PropertyGrid.h"
+#include "panes/PropertyTree.h"
+#include "panes/ToolBoxCtrl.h"
+#include "panes/ToolBoxWnd.h"
+#include "panes/UIProperties.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace app {
+
+namespace {
+
+constexpr int kReportIntervalMs = 100;
+
+QJsonArray Point(const QPoint& p)
+{
+    return QJsonArray{p.x(), p.y()};
+}
+
+} // namespace
+
+LayoutReport::LayoutReport(CMainFrame& frame, const QString& path) : QObject(&frame), m_frame(frame), m_path(path)
+{
+    startTimer(kReportIntervalMs);
+}
+
+QByteArray LayoutReport::Describe() const
+{
+    QJsonObject report;
+    const editor::CDesignerView* view = m_frame.View();
+    report[QStringLiteral("page_origin")] =
+        Point(view->viewport()->mapToGlobal(view->ToViewport(platform::Point{0, 0})));
+    report[QStringLiteral("selected")] = view->Tracker().Count();
+
+    QJsonObject tools;
+    const panes::CToolBoxCtrl* list = static_cast<panes::CToolBoxWnd*>(m_frame.ToolboxDock())->ToolBox();
+    for (int i = 0; i < list->Count(); ++i) {
+        const panes::CToolElement& row = list->Element(i);
+        if (list->rect().contains(row.rect.center())) {
+            tools[QString::number(row.toolId)] = Point(list->mapToGlobal(row.rect.center()));
+        }
+    }
+    report[QStringLiteral("tools")] = tools;
+
+    // Shown property rows by id; sub-rows of an open group as "id.index".
+    QJsonObject rows;
+    const auto* pane = static_cast<panes::CPropertiesWnd*>(m_frame.PropertiesDock());
+    const panes::PropertyGrid* grid = pane->Sheet()->Grid();
+    const QWidget* port = grid->Tree()->viewport();
+    const auto place = [&](const QString& key, const panes::PropertyRow* row) {
+        const QRect value = grid->ValueRect(row);
+        if (!value.isEmpty() && port->rect().contains(value.center())) {
+            rows[key] = Point(port->mapToGlobal(value.center()));
+        }
+    };
+    for (int id = 1; id <= 19; ++id) {
+        const panes::PropertyRow* row = pane->Sheet()->Row(static_cast<panes::PropertyRowId>(id));
+        if (row == nullptr || !grid->IsRowShown(row)) {
+            continue;
+        }
+        place(QString::number(id), row);
+        for (std::size_t sub = 0; sub < row->SubRows().size() && grid->IsExpanded(row); ++sub) {
+            place(QStringLiteral("%1.%2").arg(id).arg(sub), row->SubRows()[sub].get());
+        }
+    }
+    report[QStringLiteral("rows")] = rows;
+    return QJsonDocument(report).toJson(QJsonDocument::Compact);
+}
+
+void LayoutReport::timerEvent(QTimerEvent*)
+{
+    if (!m_frame.isVisible()) {
+        return;
+    }
+    const QByteArray described = Describe();
+    if (described == m_written) {
+        return;
+    }
+    // Whole files only: a reader never sees half a report.
+    QSaveFile file(m_path);
+    if (file.open(QIODevice::WriteOnly) && file.write(described) == described.size() && file.commit()) {
+        m_written = described;
+    }
+}
+
+} // namespace app
