@@ -26,16 +26,16 @@
       <source>Quit as soon as the window has been painted once.</source>
       <translation>窗口首次绘制完成后立即退出。</translation>
     </message>
+    <message>
+      <source>Keep &lt;file&gt; up to date with where the toolbox rows, the page and the property rows are on the screen (JSON).</source>
+      <translation>把工具箱各行、页面和属性行在屏幕上的位置持续写入 &lt;file&gt;（JSON）。</translation>
+    </message>
   </context>
   <context>
     <name>app::CMainFrame</name>
     <message>
       <source>Vantro  Number  Print  Software</source>
       <translation>打印模板设计器</translation>
-    </message>
-    <message>
-      <source>Properties</source>
-      <translation>属性</translation>
     </message>
     <message>
       <source>Vantro Design template</source>
@@ -621,6 +621,44 @@ Display grid</source>
     </message>
   </context>
   <context>
+    <name>panes::CPropertiesToolBar</name>
+    <message>
+      <source>Categorized</source>
+      <translation>按分类排序</translation>
+    </message>
+    <message>
+      <source>Alphabetical</source>
+      <translation>按字母顺序排序</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::CPropertiesWnd</name>
+    <message>
+      <source>Properties</source>
+      <translation>属性</translation>
+    </message>
+    <message>
+      <source>%1 must be from %2 to %3; the previous value is kept.</source>
+      <translation>%1必须在%2到%3之间，已保留原值。</translation>
+    </message>
+    <message>
+      <source>The ending number cannot be below the starting number; it was raised to %1.</source>
+      <translation>结束号数不能小于起始号码，已调整为%1。</translation>
+    </message>
+    <message>
+      <source>The starting number cannot be above the ending number; it was lowered to %1.</source>
+      <translation>起始号码不能大于结束号数，已调整为%1。</translation>
+    </message>
+    <message>
+      <source>The top and bottom margins leave no room to print; the previous margins are kept.</source>
+      <translation>上下边距过大，没有可打印的区域，已保留原边距。</translation>
+    </message>
+    <message>
+      <source>The position is too large; the previous position is kept.</source>
+      <translation>坐标超出范围，已保留原坐标。</translation>
+    </message>
+  </context>
+  <context>
     <name>panes::CToolBoxWnd</name>
     <message>
       <source>Point</source>
@@ -672,6 +710,179 @@ Display grid</source>
     </message>
   </context>
   <context>
+    <name>panes::CUIProperties</name>
+    <message>
+      <source>Current</source>
+      <translation>正在服务号码</translation>
+    </message>
+    <message>
+      <source>Waiting</source>
+      <translation>等待人数</translation>
+    </message>
+    <message>
+      <source>Queuing</source>
+      <translation>取号号码</translation>
+    </message>
+    <message>
+      <source>Image</source>
+      <translation>图片</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>文本</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>时间</translation>
+    </message>
+    <message>
+      <source>Time Format</source>
+      <translation>时间格式</translation>
+    </message>
+    <message>
+      <source>Boot</source>
+      <translation>开机</translation>
+    </message>
+    <message>
+      <source>Pos</source>
+      <translation>坐标</translation>
+    </message>
+    <message>
+      <source>left</source>
+      <translation>左</translation>
+    </message>
+    <message>
+      <source>right</source>
+      <translation>右</translation>
+    </message>
+    <message>
+      <source>top</source>
+      <translation>上</translation>
+    </message>
+    <message>
+      <source>bottom</source>
+      <translation>下</translation>
+    </message>
+    <message>
+      <source>The distance between the top left corner of the control and the left border</source>
+      <translation>控件左上角与左边框的距离</translation>
+    </message>
+    <message>
+      <source>The distance between the lower right corner of the control and the left border</source>
+      <translation>控件右下角与左边框的距离</translation>
+    </message>
+    <message>
+      <source>The distance between the top left corner of the control and the top border</source>
+      <translation>控件左上角与上边框的距离</translation>
+    </message>
+    <message>
+      <source>The distance between the lower right corner of the control and the top border</source>
+      <translation>控件右下角与上边框的距离</translation>
+    </message>
+    <message>
+      <source>Paper width</source>
+      <translation>打印纸宽度</translation>
+    </message>
+    <message>
+      <source>Paper width
+mm</source>
+      <translation>纸张宽度
+单位毫米</translation>
+    </message>
+    <message>
+      <source>Digital length</source>
+      <translation>号码位数</translation>
+    </message>
+    <message>
+      <source>Ending number</source>
+      <translation>结束号数</translation>
+    </message>
+    <message>
+      <source>Starting number</source>
+      <translation>起始号码</translation>
+    </message>
+    <message>
+      <source>Number reset </source>
+      <translation>归零设置</translation>
+    </message>
+    <message>
+      <source>When the number is reset to zero</source>
+      <translation>号码重置为零的时间</translation>
+    </message>
+    <message>
+      <source>Print times</source>
+      <translation>打印次数</translation>
+    </message>
+    <message>
+      <source>horizontal DPI</source>
+      <translation>水平DPI</translation>
+    </message>
+    <message>
+      <source>vertical DPI</source>
+      <translation>垂直DPI</translation>
+    </message>
+    <message>
+      <source>Printer horizontal pixel density</source>
+      <translation>打印机水平像素密度</translation>
+    </message>
+    <message>
+      <source>Printer vertical pixel density</source>
+      <translation>打印机垂直像素密度</translation>
+    </message>
+    <message>
+      <source>Margin</source>
+      <translation>纸张边距</translation>
+    </message>
+    <message>
+      <source>Left margin
+mm</source>
+      <translation>左边距
+毫米</translation>
+    </message>
+    <message>
+      <source>Right margin
+mm</source>
+      <translation>右边距
+毫米</translation>
+    </message>
+    <message>
+      <source>Top margin
+mm</source>
+      <translation>上边距
+毫米</translation>
+    </message>
+    <message>
+      <source>Bottom margin
+mm</source>
+      <translation>下边距
+毫米</translation>
+    </message>
+    <message>
+      <source>Font</source>
+      <translation>字体</translation>
+    </message>
+    <message>
+      <source>Display string</source>
+      <translation>显示字符串</translation>
+    </message>
+    <message>
+      <source>Boder size</source>
+      <translation>线宽</translation>
+    </message>
+    <message>
+      <source>Time when printing</source>
+      <translation>打印时的时间</translation>
+    </message>
+    <message>
+      <source>Display image of the picture control</source>
+      <translation>图片控件的显示图片</translation>
+    </message>
+    <message>
+      <source>Department</source>
+      <translation>部门</translation>
+    </message>
+  </context>
+  <context>
     <name>panes::ImagePrompts</name>
     <message>
       <source>Image files (*.bmp *.jpg *.png)</source>
@@ -696,6 +907,24 @@ Display grid</source>
     <message>
       <source>OK</source>
       <translation>确定</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::PropertyGrid</name>
+    <message>
+      <source>Font</source>
+      <translation>字体</translation>
+    </message>
+  </context>
+  <context>
+    <name>panes::PropertyRow</name>
+    <message>
+      <source>Bold</source>
+      <translation>粗体</translation>
+    </message>
+    <message>
+      <source>Italic</source>
+      <translation>斜体</translation>
     </message>
   </context>
   <context>

@@ -73,6 +73,20 @@ public:
     void RestoreElement(MarkupUI::CControlUI* element, MarkupUI::CControlUI* parent);
     // Places a new element of a kind on the page; nullptr when it cannot be.
     MarkupUI::CControlUI* CreateElement(int kind, const platform::Rect& rect);
+    // Adds an element to the selection as its primary element; the page is
+    // never selected together with its elements.
+    void AddToSelection(MarkupUI::CControlUI* element);
+    // Gives an element and everything under it their design levels.
+    void AssignDesignLevels(MarkupUI::CControlUI& element, int level);
+    // The property sheet shows the one selected element, or nothing.
+    void ShowSelectionProperties();
+    // Refreshes the sheet's position rows when it shows the element.
+    void RefreshPosRows(MarkupUI::CControlUI* element);
+    // The undoable change of element rectangles (page coordinates); undo
+    // and redo lay out the reference's parent, or re-size the page when the
+    // reference is the form.
+    EditAction RectChangeAction(std::vector<platform::Rect> before, std::vector<platform::Rect> after,
+                                std::vector<MarkupUI::ControlPtr> elements, MarkupUI::ControlPtr reference);
     // Applies a finished drag and records it.
     void CommitTrackedRects(MarkupUI::CControlUI* tracked, const std::vector<platform::Rect>& rects,
                             const std::vector<MarkupUI::CControlUI*>& elements);
@@ -138,7 +152,6 @@ private:
     void OnInitialUpdate();
     void DetachDocument();
     void UpdateScrollGeometry();
-    void AssignDesignLevels(MarkupUI::CControlUI& element, int level);
     void ReportUnusualScale();
     PageFrame CurrentFrame() const;
     void PaintKindMarkers(QPainter& painter, const QRect& pageArea);
@@ -159,7 +172,6 @@ private:
     void AfterClick();
     MarkupUI::CControlUI* MarkerHit(platform::Point point);
     MarkupUI::CControlUI* ControlAt(platform::Point point) const;
-    void AddToSelection(MarkupUI::CControlUI* element);
     void UpdateCursor(platform::Point point);
     // Repaints the thin frame a drag outline covers.
     void UpdateOutline(const platform::Rect& outline);
@@ -167,10 +179,6 @@ private:
     void EndDragOnCaptureLoss();
 
     void Nudge(NudgeDirection direction);
-    void ShowSelectionProperties();
-    void RefreshPosRows(MarkupUI::CControlUI* element);
-    EditAction RectChangeAction(std::vector<platform::Rect> before, std::vector<platform::Rect> after,
-                                std::vector<MarkupUI::ControlPtr> elements, MarkupUI::ControlPtr reference);
     void ApplyRectChange(const std::vector<MarkupUI::ControlPtr>& elements, const std::vector<platform::Rect>& rects,
                          MarkupUI::CControlUI* reference);
 
@@ -199,6 +207,8 @@ private:
     std::shared_ptr<MarkupUI::CPaintManagerUI> m_manager;
     EditHistory m_history;
     std::shared_ptr<MicoMove> m_nudge;
+    // The history's length once the current nudge run was recorded.
+    int m_nudgeAt = 0;
     std::function<int64_t()> m_clock;
     ViewFonts m_fonts;
     QImage m_backBuffer;

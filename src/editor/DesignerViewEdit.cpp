@@ -295,7 +295,11 @@ void CDesignerView::Nudge(NudgeDirection direction)
                                 : std::chrono::duration_cast<std::chrono::nanoseconds>(
                                       std::chrono::steady_clock::now().time_since_epoch())
                                       .count();
-    if (!m_nudge || !m_nudge->Continues(direction, now, elements)) {
+    // A run goes on only while its change is still the last one made: any
+    // other change (a property edit, an undo) ends it.
+    const bool lastChange = m_nudge && m_nudge->IsRecorded() && m_history.Count() == m_nudgeAt &&
+                            m_history.CurrentPosition() == m_nudgeAt;
+    if (!m_nudge || !m_nudge->Continues(direction, now, elements) || (m_nudge->IsRecorded() && !lastChange)) {
         m_nudge = std::make_shared<MicoMove>(direction, now, elements);
     }
     if (!m_nudge->Nudge(now)) {
@@ -310,6 +314,7 @@ void CDesignerView::Nudge(NudgeDirection direction)
                 RefreshPosRows(run->Elements().front().get());
             }
         });
+        m_nudgeAt = m_history.Count();
         emit CommandStatesChanged();
     }
     if (elements.size() == 1) {

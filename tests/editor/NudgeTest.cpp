@@ -119,6 +119,12 @@ TEST(Nudge, NudgesAfterASaveOrAnUndoAreNewChanges)
     EXPECT_EQ(f.view->History().Count(), 2);
     f.view->Undo();
     EXPECT_EQ(f.element->GetPos(), (Rect{103, 100, 203, 140}));
+    // Another change recorded in the middle of a run, as the properties
+    // pane records its edits: the run's next press is a change of its own.
+    f.Hold(Qt::Key_Right, 2);
+    f.view->History().Push([](bool) {});
+    f.Hold(Qt::Key_Right, 2);
+    EXPECT_EQ(f.view->History().Count(), 4);
 }
 
 } // namespace
