@@ -883,6 +883,41 @@ mm</source>
     </message>
   </context>
   <context>
+    <name>panes::FontChooserDialog</name>
+    <message>
+      <source>Font</source>
+      <translation>字体</translation>
+    </message>
+    <message>
+      <source>Bold</source>
+      <translation>粗体</translation>
+    </message>
+    <message>
+      <source>Italic</source>
+      <translation>斜体</translation>
+    </message>
+    <message>
+      <source>Underline</source>
+      <translation>下划线</translation>
+    </message>
+    <message>
+      <source>Strikeout</source>
+      <translation>删除线</translation>
+    </message>
+    <message>
+      <source>Face</source>
+      <translation>字体名称</translation>
+    </message>
+    <message>
+      <source>Height (pixels)</source>
+      <translation>高度（像素）</translation>
+    </message>
+    <message>
+      <source>Effects</source>
+      <translation>效果</translation>
+    </message>
+  </context>
+  <context>
     <name>panes::ImagePrompts</name>
     <message>
       <source>Image files (*.bmp *.jpg *.png)</source>
@@ -907,13 +942,6 @@ mm</source>
     <message>
       <source>OK</source>
       <translation>确定</translation>
-    </message>
-  </context>
-  <context>
-    <name>panes::PropertyGrid</name>
-    <message>
-      <source>Font</source>
-      <translation>字体</translation>
     </message>
   </context>
   <context>

@@ -52,6 +52,7 @@ QByteArray LayoutReport::Describe() const
 
     // Shown property rows by id; sub-rows of an open group as "id.index".
     QJsonObject rows;
+    QJsonObject buttons;
     const auto* pane = static_cast<panes::CPropertiesWnd*>(m_frame.PropertiesDock());
     const panes::PropertyGrid* grid = pane->Sheet()->Grid();
     const QWidget* port = grid->Tree()->viewport();
@@ -59,6 +60,10 @@ QByteArray LayoutReport::Describe() const
         const QRect value = grid->ValueRect(row);
         if (!value.isEmpty() && port->rect().contains(value.center())) {
             rows[key] = Point(port->mapToGlobal(value.center()));
+        }
+        const QRect button = grid->ButtonRect(row);
+        if (!button.isEmpty() && port->rect().contains(button.center())) {
+            buttons[key] = Point(port->mapToGlobal(button.center()));
         }
     };
     for (int id = 1; id <= 19; ++id) {
@@ -72,6 +77,7 @@ QByteArray LayoutReport::Describe() const
         }
     }
     report[QStringLiteral("rows")] = rows;
+    report[QStringLiteral("buttons")] = buttons;
     return QJsonDocument(report).toJson(QJsonDocument::Compact);
 }
 

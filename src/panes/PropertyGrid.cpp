@@ -1,10 +1,10 @@
 #include "panes/PropertyGrid.h"
 
+#include "panes/FontChooserDialog.h"
 #include "panes/PropertyDelegate.h"
 #include "panes/PropertyTree.h"
 
 #include <QCoreApplication>
-#include <QFontDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QScopedValueRollback>
@@ -17,7 +17,6 @@ namespace panes {
 namespace {
 // Lines of description text the area beneath the grid has room for.
 constexpr int kDescriptionLines = 3;
-constexpr double kPointsPerInch = 72.0;
 } // namespace
 
 PropertyGrid::PropertyGrid(QWidget* parent)
@@ -338,26 +337,7 @@ void PropertyGrid::ShowDescription(const PropertyRow* row)
 std::optional<platform::FontDescription> ChooseFontWithDialog(const platform::FontDescription& font,
                                                               QWidget* parent)
 {
-    bool ok = false;
-    const QFont picked = QFontDialog::getFont(&ok, platform::ToQFont(font), parent,
-                                              QCoreApplication::translate("panes::PropertyGrid", "Font"));
-    if (!ok) {
-        return std::nullopt;
-    }
-    // Heights are pixels of the design surface; the dialog speaks points.
-    platform::FontDescription chosen = font;
-    chosen.SetFaceName(picked.family());
-    int pixels = picked.pixelSize();
-    if (pixels <= 0) {
-        const int dpi = parent != nullptr ? parent->logicalDpiY() : 96;
-        pixels = static_cast<int>(std::lround(picked.pointSizeF() * dpi / kPointsPerInch));
-    }
-    chosen.height = -std::max(pixels, 1);
-    chosen.weight = static_cast<int32_t>(picked.weight());
-    chosen.italic = picked.italic();
-    chosen.underline = picked.underline();
-    chosen.strikeOut = picked.strikeOut();
-    return chosen;
+    return FontChooserDialog::Choose(font, parent);
 }
 
 } // namespace panes
