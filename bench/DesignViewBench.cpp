@@ -5,6 +5,7 @@
 #include "BenchTemplates.h"
 #include "DenseTicket.h"
 #include "document/DesignerDoc.h"
+#include "editor/DesignPreview.h"
 #include "editor/DesignerView.h"
 #include "elements/FormUI.h"
 #include "platform/HeapTuning.h"
@@ -90,6 +91,22 @@ void BM_ViewDragFrame(benchmark::State& state)
     shown.Mouse(QEvent::MouseButtonRelease, grip, Qt::NoButton);
 }
 BENCHMARK(BM_ViewDragFrame)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Opening the print preview: the window made and its first frame painted,
+// the page reduced to black and white. Budget: 100 ms on the dense ticket.
+void BM_PreviewOpen(benchmark::State& state)
+{
+    ShownTemplate shown(int(state.range(0)));
+    for (auto _ : state) {
+        editor::CDesignPreview preview(*shown.view);
+        preview.resize(kClient);
+        preview.show();
+        QImage frame(preview.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+        preview.PaintViewport(frame, frame.rect());
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_PreviewOpen)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

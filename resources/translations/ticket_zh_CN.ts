@@ -71,6 +71,10 @@ Saving asks for a new name and leaves the file as it is.
       <source>Open this document</source>
       <translation>打开此文档</translation>
     </message>
+    <message>
+      <source>The printer is still receiving data; try again when the transfer has finished.</source>
+      <translation>打印机仍在接收数据，请等传输结束后再试。</translation>
+    </message>
   </context>
   <context>
     <name>app::CommandTable</name>

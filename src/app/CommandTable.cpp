@@ -75,7 +75,7 @@ void CommandTable::UpdateAll()
 {
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         QAction* action = it.value();
-        if (!m_handlers.contains(it.key())) {
+        if (m_suspended || !m_handlers.contains(it.key())) {
             action->setEnabled(false);
             continue;
         }
@@ -88,8 +88,17 @@ void CommandTable::UpdateAll()
     }
 }
 
+void CommandTable::SetSuspended(bool suspended)
+{
+    m_suspended = suspended;
+    UpdateAll();
+}
+
 void CommandTable::Run(int id)
 {
+    if (m_suspended) {
+        return;
+    }
     const auto handler = m_handlers.constFind(id);
     if (handler != m_handlers.cend()) {
         // A copy: the handler may replace itself (or the table's state) while it runs.

@@ -51,6 +51,10 @@ public:
 
     // Enables and checks every command from its rule.
     void UpdateAll();
+    // While suspended (the print preview) every command is disabled, its
+    // keys included.
+    void SetSuspended(bool suspended);
+    bool IsSuspended() const { return m_suspended; }
 
 private:
     void Run(int id);
@@ -59,6 +63,7 @@ private:
     QHash<int, QAction*> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     QHash<int, std::function<CommandState()>> m_rules;
+    bool m_suspended = false;
 };
 
 } // namespace app

@@ -12,6 +12,9 @@ public:
     virtual bool CanRunDeviceCommand() const = 0;
     // The buffer being written, negative while no transfer runs.
     virtual int TransferIndex() const = 0;
+    // A printer's port is open.
+    virtual bool IsPrinterConnected() const = 0;
+    virtual bool IsTransferRunning() const = 0;
 };
 
 } // namespace app

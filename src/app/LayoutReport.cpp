@@ -1,6 +1,8 @@
 #include "app/LayoutReport.h"
 
+#include "app/CommandTable.h"
 #include "app/MainFrame.h"
+#include "app/StatusPanes.h"
 #include "editor/DesignerView.h"
 #include "panes/PropertiesWnd.h"
 #include "panes/PropertyGrid.h"
@@ -12,7 +14,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QAction>
 #include <QSaveFile>
+#include <QToolBar>
 
 namespace app {
 
@@ -78,6 +82,26 @@ QByteArray LayoutReport::Describe() const
     }
     report[QStringLiteral("rows")] = rows;
     report[QStringLiteral("buttons")] = buttons;
+
+    // Toolbar buttons by command id, and what the status bar says.
+    QJsonObject commands;
+    for (const QToolBar* bar : {m_frame.StandardToolBar(), m_frame.FormEditToolBar()}) {
+        for (QAction* action : bar->actions()) {
+            const QWidget* button = bar->widgetForAction(action);
+            if (button != nullptr && button->isVisible() && action->data().isValid()) {
+                commands[QString::number(action->data().toInt())] =
+                    Point(button->mapToGlobal(button->rect().center()));
+            }
+        }
+    }
+    report[QStringLiteral("commands")] = commands;
+    const StatusPanes& panes = m_frame.Panes();
+    report[QStringLiteral("status")] = QJsonObject{
+        {QStringLiteral("message"), panes.Message()},
+        {QStringLiteral("printer"), panes.PrinterText()},
+        {QStringLiteral("transfers"), m_frame.TransfersStarted()},
+        {QStringLiteral("running"), m_frame.IsTransferRunning()},
+    };
     return QJsonDocument(report).toJson(QJsonDocument::Compact);
 }
 

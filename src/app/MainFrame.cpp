@@ -10,6 +10,7 @@
 #include "app/StatusPanes.h"
 #include "app/UiLanguage.h"
 #include "document/DesignerDoc.h"
+#include "editor/DesignPreview.h"
 #include "editor/DesignerView.h"
 #include "panes/ImageDialog.h"
 #include "panes/PropertiesWnd.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStackedWidget>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -104,6 +106,7 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     CreateDocks();
     InstallHandlers();
     InstallEditHandlers();
+    InstallPrinterHandlers();
     InstallFileHandlers();
 
     m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);
@@ -136,7 +139,9 @@ CMainFrame::~CMainFrame()
         m_printerLink->Stop();
     }
     m_document.RemoveObserver(m_documentWatch.get());
-    // The view goes before the panes it reports to.
+    // The view (and a preview showing it) go before the panes they report to.
+    delete m_preview;
+    m_preview = nullptr;
     static_cast<panes::CPropertiesWnd*>(m_properties)->SetDesignSurface(nullptr);
     delete m_view;
     m_view = nullptr;
@@ -147,8 +152,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateView()
 {
-    m_view = new editor::CDesignerView(m_document, this);
-    setCentralWidget(m_view);
+    // A stack, so that the print preview can take the view's place.
+    m_centre = new QStackedWidget(this);
+    m_view = new editor::CDesignerView(m_document, m_centre);
+    m_centre->addWidget(m_view);
+    setCentralWidget(m_centre);
+    m_view->SetPrinterSink(this);
     connect(m_view, &editor::CDesignerView::StatusMessage, this, [this](const QString& text) {
         m_panes->ShowMessage(text);
     });
@@ -223,10 +232,6 @@ void CMainFrame::InstallHandlers()
 
     // Cutting is not offered, whatever a view may handle.
     c.SetUpdateRule(ID_EDIT_CUT, [] { return CommandState{false, false}; });
-    const auto deviceRule = [this] { return CommandState{Device()->CanRunDeviceCommand(), false}; };
-    for (int id : {ID_UPLOAD_TEST_PAGE, ID_UPLOAD_DATA, ID_SET_DEVICE_TIME}) {
-        c.SetUpdateRule(id, deviceRule);
-    }
 }
 
 void CMainFrame::ShowPane(QDockWidget* dock)
@@ -277,12 +282,6 @@ const DeviceState* CMainFrame::Device() const
     return m_deviceState;
 }
 
-bool CMainFrame::StartTransfer(device::BufferList list)
-{
-    const bool started = m_printerLink != nullptr && m_printerLink->StartTransfer(std::move(list));
-    m_commands->UpdateAll();
-    return started;
-}
 
 void CMainFrame::OnPortStatusChanged(int textId)
 {

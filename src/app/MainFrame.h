@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/BufferList.h"
+#include "editor/PrinterSink.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -9,6 +10,7 @@
 
 class QDockWidget;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 
 namespace document {
@@ -16,8 +18,9 @@ class CDesignerDoc;
 }
 
 namespace editor {
+class CDesignPreview;
 class CDesignerView;
-}
+} // namespace editor
 
 namespace app {
 
@@ -30,7 +33,7 @@ class StatusPanes;
 // The designer's main window: menus, the Standard and Form edit toolbars,
 // the status bar, the toolbox and properties docks, the file commands on
 // the one document, and the printer link.
-class CMainFrame : public QMainWindow
+class CMainFrame : public QMainWindow, public editor::PrinterSink
 {
     Q_OBJECT
 public:
@@ -52,6 +55,7 @@ public:
 
     CommandTable& Commands() { return *m_commands; }
     StatusPanes& Panes() { return *m_panes; }
+    const StatusPanes& Panes() const { return *m_panes; }
     document::CDesignerDoc& Document() { return m_document; }
     editor::CDesignerView* View() const { return m_view; }
     QDockWidget* ToolboxDock() const { return m_toolbox; }
@@ -76,7 +80,21 @@ public:
 
     // Sends a transaction to the printer; false (the list dropped) when no
     // printer is connected.
-    bool StartTransfer(device::BufferList list);
+    bool StartTransfer(device::BufferList list) override;
+    // How many transactions were handed to the printer so far.
+    int TransfersStarted() const { return m_transfersStarted; }
+    // editor::PrinterSink
+    bool IsPrinterConnected() const override;
+    bool IsTransferRunning() const override;
+    void PrepareTransferProgress() override;
+    void ReportNoPrinter() override;
+    void ReportPrinterBusy() override;
+
+    // The print preview takes the design view's place; menus, toolbars and
+    // panes are put away and the commands rest until it closes.
+    void OpenPreview();
+    void ClosePreview();
+    editor::CDesignPreview* Preview() const { return m_preview; }
 
 public slots:
     // Pane 2: the printer's state as a status text id.
@@ -97,6 +115,7 @@ private:
     void CreateView();
     void InstallHandlers();
     void InstallEditHandlers();
+    void InstallPrinterHandlers();
     void InstallFileHandlers();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
@@ -121,12 +140,17 @@ private:
     QList<QAction*> m_recentActions;
     QToolBar* m_standard = nullptr;
     QToolBar* m_formEdit = nullptr;
+    QStackedWidget* m_centre = nullptr;
     editor::CDesignerView* m_view = nullptr;
+    editor::CDesignPreview* m_preview = nullptr;
+    // What the preview put away, to be shown again when it closes.
+    QList<QWidget*> m_hiddenForPreview;
     QDockWidget* m_toolbox = nullptr;
     QDockWidget* m_properties = nullptr;
     PrinterLink* m_printerLink = nullptr;
     const DeviceState* m_deviceState = nullptr;
     QStringList m_recentFiles;
+    int m_transfersStarted = 0;
     int m_look;
 };
 

@@ -58,6 +58,16 @@ bool PrinterLink::CanRunDeviceCommand() const
     return m_link->CanRunDeviceCommand();
 }
 
+bool PrinterLink::IsPrinterConnected() const
+{
+    return m_link->IsOpen();
+}
+
+bool PrinterLink::IsTransferRunning() const
+{
+    return m_link->IsTransferRunning();
+}
+
 int PrinterLink::TransferIndex() const
 {
     return m_link->BufIndex();

@@ -34,6 +34,8 @@ public:
 
     bool CanRunDeviceCommand() const override;
     int TransferIndex() const override;
+    bool IsPrinterConnected() const override;
+    bool IsTransferRunning() const override;
     // Sends a transaction; false (and the list dropped) without a printer.
     bool StartTransfer(device::BufferList list);
 

@@ -129,6 +129,13 @@ void StatusPanes::ShowTransferProgress(int step, int count, int transferIndex)
     }
 }
 
+void StatusPanes::ShowEmptyProgress()
+{
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    ShowProgressBar(true);
+}
+
 void StatusPanes::ShowProgressBar(bool shown)
 {
     m_transfer->setCurrentWidget(shown ? static_cast<QWidget*>(m_progress) : m_transferText);

@@ -32,6 +32,8 @@ public:
     // of the buffer just written, count when all are, -1 on failure.
     // transferIndex is the sequencer's current buffer, negative when idle.
     void ShowTransferProgress(int step, int count, int transferIndex);
+    // Pane 1 as an empty bar of 100 steps, before a transfer's first report.
+    void ShowEmptyProgress();
     bool IsProgressShown() const;
     int ProgressValue() const;
     int ProgressMaximum() const;

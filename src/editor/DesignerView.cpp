@@ -50,6 +50,7 @@ CDesignerView::~CDesignerView()
 {
     // The panes may be gone already; nothing is reported to them any more.
     m_tools = nullptr;
+    m_printer = nullptr;
     m_sheet = nullptr;
     m_document.RemoveObserver(this);
     DetachDocument();

@@ -22,6 +22,7 @@
 
 namespace editor {
 
+class PrinterSink;
 class PropertySheetSink;
 class ToolSource;
 
@@ -43,6 +44,7 @@ public:
     // The panes the view talks to; either may be absent.
     void SetToolSource(ToolSource* tools);
     void SetPropertySheet(PropertySheetSink* sheet);
+    void SetPrinterSink(PrinterSink* printer) { m_printer = printer; }
 
     document::CDesignerDoc& Document() { return m_document; }
     ScreenDpi ScreenResolution() const { return m_dpi; }
@@ -91,6 +93,13 @@ public:
     void CommitTrackedRects(MarkupUI::CControlUI* tracked, const std::vector<platform::Rect>& rects,
                             const std::vector<MarkupUI::CControlUI*>& elements);
     std::unique_ptr<CTrackerElement> NewTrackerElement(MarkupUI::CControlUI* element);
+
+    // The printer commands: the template uploaded, the static page printed
+    // at once, the printer's clock set. Each says in the status bar why it
+    // sent nothing when there is no printer or a transfer is running.
+    void UploadData();
+    void PrintPage();
+    void SetDeviceTime();
 
     // Page coordinates of a point of the viewport, and back.
     platform::Point ToPage(const QPoint& viewportPoint) const;
@@ -148,6 +157,7 @@ private:
         MarkupUI::ControlPtr hitElement;
     };
 
+    bool PrinterReady();
     // Set-up when the document's template is shown, and its undoing.
     void OnInitialUpdate();
     void DetachDocument();
@@ -196,6 +206,7 @@ private:
     document::CDesignerDoc& m_document;
     ToolSource* m_tools = nullptr;
     PropertySheetSink* m_sheet = nullptr;
+    PrinterSink* m_printer = nullptr;
 
     int m_paperMm = 58;
     ScreenDpi m_dpi;

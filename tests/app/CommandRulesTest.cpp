@@ -19,7 +19,7 @@ TEST(CommandRules, CommandsWithoutHandlerAreShownDisabled)
 {
     FrameFixture f;
     for (int id :
-         {ID_EDIT_UNDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_FILE_PRINT_PREVIEW, ID_ALIGN_LEFT, ID_SAME_SIZE}) {
+         {ID_EDIT_UNDO, ID_EDIT_COPY, ID_EDIT_PASTE, ID_ALIGN_LEFT, ID_SAME_SIZE}) {
         QAction* action = f.frame->Commands().Action(id);
         EXPECT_FALSE(action->isEnabled()) << id;
         EXPECT_TRUE(action->isVisible()) << id;

@@ -4,6 +4,8 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/DesignerApp.h"
+#include "app/StatusPanes.h"
+#include "editor/DesignPreview.h"
 #include "editor/DesignerView.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKind.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,8 +146,64 @@ TEST_F(DesignViewInFrame, TheGridCommandShowsTheGridAndItsCheckMark)
     grid->trigger();
     EXPECT_FALSE(View().IsGridShown());
     EXPECT_FALSE(grid->isChecked());
-    // Print preview waits for the preview itself: shown, not yet usable.
-    EXPECT_FALSE(f.frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+}
+
+TEST_F(DesignViewInFrame, ThePreviewTakesTheViewsPlaceAndGivesItBackUnchanged)
+{
+    ClickToolRow(MarkupUI::kElementText);
+    ClickPage(100, 150);
+    ASSERT_EQ(View().Tracker().Count(), 1);
+    const int history = View().History().Count();
+
+    f.frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    editor::CDesignPreview* preview = f.frame->Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(View().isVisible());
+    EXPECT_FALSE(f.frame->menuBar()->isVisible());
+    EXPECT_FALSE(f.frame->ToolboxDock()->isVisible());
+    EXPECT_FALSE(f.frame->PropertiesDock()->isVisible());
+    // Nothing changes the template unseen behind the preview.
+    EXPECT_FALSE(f.frame->Commands().Action(ID_EDIT_UNDO)->isEnabled());
+    QTest::keyClick(preview, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(View().History().CurrentPosition(), history);
+
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_EQ(f.frame->Preview(), nullptr);
+    EXPECT_TRUE(View().isVisible());
+    EXPECT_TRUE(f.frame->menuBar()->isVisible());
+    EXPECT_TRUE(f.frame->ToolboxDock()->isVisible());
+    EXPECT_EQ(View().Tracker().Count(), 1);
+    EXPECT_EQ(View().History().Count(), history);
+    EXPECT_TRUE(f.frame->Commands().Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_EQ(f.frame->Panes().Message(), "Ready");
+}
+
+TEST_F(DesignViewInFrame, PrinterCommandsSayWhyTheySendNothing)
+{
+    StatusPanes& panes = f.frame->Panes();
+    // No printer: said at once, and no empty progress bar left behind.
+    f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
+    EXPECT_EQ(panes.Message(), "Please conect printer");
+    EXPECT_FALSE(panes.IsProgressShown());
+
+    // An upload running: Print does not cut it short.
+    f.device.portOpen = true;
+    f.device.transferIndex = 7;
+    f.frame->Commands().UpdateAll();
+    EXPECT_FALSE(f.frame->Commands().Action(ID_UPLOAD_DATA)->isEnabled());
+    EXPECT_TRUE(f.frame->Commands().Action(ID_FILE_PRINT)->isEnabled());
+    f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
+    EXPECT_TRUE(panes.Message().contains("still receiving")) << panes.Message().toStdString();
+    EXPECT_FALSE(panes.IsProgressShown());
+
+    // Idle: the empty progress bar of 100 steps comes before the transfer.
+    f.device.transferIndex = -1;
+    f.frame->Commands().UpdateAll();
+    f.frame->Commands().Action(ID_UPLOAD_DATA)->trigger();
+    EXPECT_TRUE(panes.IsProgressShown());
+    EXPECT_EQ(panes.ProgressMaximum(), 100);
+    EXPECT_EQ(panes.ProgressValue(), 0);
 }
 
 } // namespace

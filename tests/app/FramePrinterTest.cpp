@@ -8,6 +8,8 @@
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
 #include "device/ClockTransaction.h"
+#include "editor/DesignerView.h"
+#include "elements/ElementKind.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,8 +40,6 @@ struct PrinterFrame
         CMainFrame::Options options;
         options.prompts = std::make_unique<ScriptedPrompts>();
         frame = std::make_unique<CMainFrame>(document, std::move(options));
-        // What a later handler does is not the point; its being allowed is.
-        frame->Commands().SetHandler(ID_UPLOAD_DATA, [] {});
         frame->Commands().UpdateAll();
     }
     bool UploadEnabled() const { return frame->Commands().Action(ID_UPLOAD_DATA)->isEnabled(); }
@@ -105,6 +105,34 @@ TEST(FramePrinter, NoTransferWithoutAPrinter)
     QApplication::processEvents();
     EXPECT_FALSE(f.frame->Panes().IsProgressShown());
     EXPECT_EQ(f.frame->Panes().Message(), "Ready");
+}
+
+TEST(FramePrinter, UnpluggingInTheMiddleOfAnUploadIsToldAndTheDesignerGoesOn)
+{
+    device_test::printer_testbed testbed;
+    auto printer = testbed.plug(0);
+    PrinterFrame f;
+    ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
+    // The printer takes nothing more: the upload waits half way.
+    device_test::fill_printer(printer);
+    f.frame->Commands().Action(ID_UPLOAD_DATA)->trigger();
+    ASSERT_TRUE(WaitFor([&] { return f.frame->IsTransferRunning(); }));
+    StatusPanes& panes = f.frame->Panes();
+    EXPECT_TRUE(panes.IsProgressShown());
+
+    testbed.unplug(printer);
+    EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Failed to write data!"; })) << panes.Message().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please conect printer"; }));
+    EXPECT_FALSE(f.frame->IsTransferRunning());
+    EXPECT_FALSE(f.UploadEnabled());
+
+    // Still a designer: editing works and the printer commands say why
+    // they send nothing.
+    ASSERT_NE(f.frame->View()->CreateElement(MarkupUI::kElementText, platform::Rect{10, 100, 70, 130}), nullptr);
+    f.frame->Commands().Action(ID_EDIT_UNDO)->trigger();
+    EXPECT_EQ(f.document.GetForm()->GetCount(), 0);
+    f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
+    EXPECT_EQ(panes.Message(), "Please conect printer");
 }
 
 } // namespace

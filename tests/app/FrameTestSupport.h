@@ -47,6 +47,8 @@ class FakeDevice : public DeviceState
 public:
     bool CanRunDeviceCommand() const override { return portOpen && transferIndex < 0; }
     int TransferIndex() const override { return transferIndex; }
+    bool IsPrinterConnected() const override { return portOpen; }
+    bool IsTransferRunning() const override { return transferIndex >= 0; }
     bool portOpen = false;
     int transferIndex = -1;
 };
