@@ -135,6 +135,26 @@ TEST_F(DesignViewInFrame, TheQueuingToolIsGreyedWhileTheTicketHoldsANumber)
     EXPECT_TRUE(f.frame->Commands().Action(ID_EDIT_REDO)->shortcuts().contains(QKeySequence("Ctrl+Y")));
 }
 
+TEST_F(DesignViewInFrame, EditsAskToBeSavedAndEnterBringsThePropertiesBack)
+{
+    ClickToolRow(MarkupUI::kElementText);
+    ClickPage(100, 150);
+    EXPECT_TRUE(f.document.IsModified());
+    f.frame->PropertiesDock()->close();
+    QTest::keyClick(&View(), Qt::Key_Return);
+    EXPECT_TRUE(f.frame->PropertiesDock()->isVisible());
+
+    // An unsaved edit: New asks first, and Cancel keeps the template.
+    f.prompts->saveChoices = {FramePrompts::SaveChoice::Cancel};
+    f.frame->Commands().Action(ID_FILE_NEW)->trigger();
+    EXPECT_EQ(f.prompts->askedToSave.size(), 1);
+    EXPECT_EQ(f.document.GetForm()->GetCount(), 1);
+    // Undone back to the template as it was: nothing to ask.
+    f.frame->Commands().Action(ID_EDIT_UNDO)->trigger();
+    f.frame->Commands().Action(ID_FILE_NEW)->trigger();
+    EXPECT_EQ(f.prompts->askedToSave.size(), 1);
+}
+
 TEST_F(DesignViewInFrame, TheGridCommandShowsTheGridAndItsCheckMark)
 {
     QAction* grid = f.frame->Commands().Action(ID_SHOW_GRID);

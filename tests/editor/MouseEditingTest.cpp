@@ -231,6 +231,26 @@ TEST(MouseEditing, ThePageIsResizedByItsOwnHandlesWithinItsLimits)
     EXPECT_EQ(f.view->FormSize(), (platform::Size{464, 580}));
 }
 
+TEST(MouseEditing, ADragEndsWhenTheWindowLosesTheMouse)
+{
+    // Another window taking over mid-drag: a move dropped on the page
+    // commits, a resize keeps what it reached, and nothing stays stuck.
+    ViewFixture f;
+    CControlUI* a = f.Add(MarkupUI::kElementText, Rect{100, 100, 200, 140});
+    f.view->SelectElements({a});
+    // A move by (20, 10), then the right-middle handle (now at 223, 130) by 20.
+    for (int resize = 0; resize < 2; ++resize) {
+        f.Press(resize != 0 ? 223 : 150, resize != 0 ? 130 : 120);
+        f.MoveTo(resize != 0 ? 243 : 170, resize != 0 ? 140 : 130);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(f.view.get(), &deactivate);
+        f.MoveTo(400, 400); // no button any more: an idle move
+    }
+    EXPECT_EQ(a->GetPos(), (Rect{120, 110, 240, 150}));
+    EXPECT_EQ(f.view->History().Count(), 2);
+    EXPECT_EQ(f.Port()->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST(MouseEditing, KindMarkersSelectTheirElement)
 {
     ViewFixture f;
