@@ -141,6 +141,9 @@ void CDesignerDoc::DeleteContents()
         for (int i = 0; i < m_form->GetCount(); ++i) {
             m_form->GetItemAt(i)->SetManager(nullptr, nullptr, false);
         }
+        // The form may outlive its paint manager (the manager is replaced
+        // first): it must not reach back into it when it dies.
+        m_form->CControlUI::SetManager(nullptr, nullptr, false);
     }
 }
 

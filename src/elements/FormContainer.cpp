@@ -96,6 +96,7 @@ bool CFormUI::RemoveAt(int index)
     const int position = GetItemIndex(item.get());
     if (position >= 0) {
         m_items.erase(m_items.begin() + position);
+        Detach(*item);
     }
     return true;
 }
@@ -107,8 +108,20 @@ void CFormUI::RemoveAll()
         NotifyRemoved(item.get());
     }
     m_items.clear();
+    for (const ControlPtr& item : items) {
+        Detach(*item);
+    }
     items.clear();
     NeedUpdate();
+}
+
+void CFormUI::Detach(CControlUI& item)
+{
+    // A removed element may outlive the page's paint manager (undo keeps
+    // it): it keeps remembering the form, but not the manager.
+    if (item.GetParent() == this) {
+        item.SetManager(nullptr, this, false);
+    }
 }
 
 void CFormUI::SetObserver(AbstractItemChange* observer)

@@ -92,6 +92,7 @@ private:
     void NotifyAdded(CControlUI* control);
     void NotifyRemoved(CControlUI* control);
     void PrepareForInsert(CControlUI* control);
+    void Detach(CControlUI& item);
 
     AbstractItemChange* m_observer = nullptr;
     int32_t m_zeroing = 0;
