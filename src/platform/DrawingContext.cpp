@@ -3,6 +3,7 @@
 #include "platform/DrawTextFlags.h"
 #include "platform/EllipseRingCache.h"
 #include "platform/KeyedInk.h"
+#include "platform/OutlineText.h"
 #include "platform/TextMeasure.h"
 
 #include <QFontMetricsF>
@@ -379,10 +380,35 @@ void DrawingContext::DrawText(const Rect& rect, const QString& text, const QFont
             : text;
     ClipScope scope(*this);
     IntersectClip(rect);
+    if (OutlineText::IsDrawnAsOutlines(font, m_target->logicalDpiY())) {
+        DrawOutlineText(rect, shown, font, color, ToQtTextFlags(flags));
+        return;
+    }
     m_painter.setFont(font);
     m_painter.setPen(color);
     m_painter.drawText(ToQRect(rect), ToQtTextFlags(flags), shown);
     m_painter.setPen(Qt::NoPen);
+}
+
+void DrawingContext::DrawOutlineText(const Rect& rect, const QString& text, const QFont& font, QColor color,
+                                     int qtFlags)
+{
+    // Drawn elsewhere on a copy of the pixels within the clip, then copied
+    // back under the same clip: the pixels drawing here would give.
+    const QRect area = ToDevice(ClipBox());
+    if (area.isEmpty()) {
+        return;
+    }
+    QImage patch = m_target->copy(area);
+    if (patch.isNull()) {
+        return;
+    }
+    patch = OutlineText::Draw(std::move(patch), QPoint(m_origin.x - area.left(), m_origin.y - area.top()),
+                              ToQRect(rect), qtFlags, text, font, color);
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.drawImage(QPoint(area.left() - m_origin.x, area.top() - m_origin.y), patch);
+    m_painter.restore();
 }
 
 Size DrawingContext::MeasureText(const QFont& font, const QString& text, uint32_t flags) const

@@ -114,6 +114,9 @@ private:
     // painter: only while the clip is one rectangle and the page a plain
     // 32-bit one (IsPlainPage).
     std::optional<QRect> DirectArea() const;
+    // DrawText for text Qt draws as outlines (see OutlineText), within the
+    // clip already narrowed to the text's rectangle.
+    void DrawOutlineText(const Rect& rect, const QString& text, const QFont& font, QColor color, int qtFlags);
     // Fills a held ring's runs with its top-left at `at`.
     void FillRuns(Point at, const RingRuns& runs, QColor color);
 
