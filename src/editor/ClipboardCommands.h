@@ -1,0 +1,57 @@
+#pragma once
+
+#include "controls/ControlUI.h"
+
+#include <QObject>
+
+class QClipboard;
+
+namespace document {
+struct FragmentContents;
+}
+
+namespace editor {
+
+class CDesignerView;
+
+// Copy, paste and delete on the design view's selection. Copies travel as
+// markup under the designer's own clipboard format, so they paste into any
+// running designer; whatever the clipboard holds is read as hostile.
+class CClipboardCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // On the application's clipboard unless another is given.
+    explicit CClipboardCommands(CDesignerView& view, QClipboard* clipboard = nullptr);
+
+    // Enable rules, cheap enough for every idle pass.
+    // A selected element other than the page and the counted numbers.
+    bool CanCopy() const;
+    // The clipboard offers the designer's format (checked when it changes).
+    bool CanPaste() const { return m_pasteOffered; }
+    // Something selected and the primary element is not the page.
+    bool CanDelete() const;
+
+    // Puts the selected elements on the clipboard. Ticket numbers, waiting
+    // counts and now-serving numbers are never copied and leave the
+    // selection; the page is never copied.
+    void Copy();
+    // Adds the clipboard's elements 10 px right of and below where they were
+    // copied from, selected, as one undoable change. Only sound elements are
+    // pasted, and never a second counted number; the status bar says what
+    // was left out. Answers how many were pasted.
+    int Paste();
+    // Takes the selected elements off the page as one undoable change.
+    void DeleteSelection();
+
+private:
+    void ClipboardChanged();
+    int PasteContents(document::FragmentContents& contents);
+    MarkupUI::CControlUI* PasteTarget() const;
+
+    CDesignerView& m_view;
+    QClipboard* m_clipboard;
+    bool m_pasteOffered = false;
+};
+
+} // namespace editor
