@@ -104,6 +104,7 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     CreateDocks();
     InstallHandlers();
     InstallEditHandlers();
+    InstallLayoutHandlers();
     InstallFileHandlers();
 
     m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);

@@ -97,6 +97,7 @@ private:
     void CreateView();
     void InstallHandlers();
     void InstallEditHandlers();
+    void InstallLayoutHandlers();
     void InstallFileHandlers();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);

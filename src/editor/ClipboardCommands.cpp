@@ -67,7 +67,11 @@ CClipboardCommands::CClipboardCommands(CDesignerView& view, QClipboard* clipboar
 void CClipboardCommands::ClipboardChanged()
 {
     const QMimeData* data = m_clipboard->mimeData();
-    m_pasteOffered = data != nullptr && data->hasFormat(ClipboardFormat());
+    const bool offered = data != nullptr && data->hasFormat(ClipboardFormat());
+    if (offered != m_pasteOffered) {
+        m_pasteOffered = offered;
+        emit PasteOfferChanged();
+    }
 }
 
 bool CClipboardCommands::CanCopy() const
@@ -150,10 +154,11 @@ int CClipboardCommands::PasteContents(document::FragmentContents& contents)
 {
     using Refusal = document::FragmentContents::Refusal;
     if (contents.refusal != Refusal::None) {
-        m_view.ShowStatusMessage(contents.refusal == Refusal::TooLarge
-                                     ? tr("The clipboard contents are too large to paste; nothing was pasted.")
-                                     : tr("The clipboard does not hold readable designer elements; nothing "
-                                          "was pasted."));
+        m_view.ShowStatusMessage(
+            contents.refusal == Refusal::TooLarge
+                ? tr("The clipboard contents are too large to paste; nothing was pasted.")
+                : tr("The clipboard does not hold readable designer elements; nothing "
+                     "was pasted."));
         return 0;
     }
     CControlUI* target = PasteTarget();

@@ -44,6 +44,10 @@ public:
     // Takes the selected elements off the page as one undoable change.
     void DeleteSelection();
 
+signals:
+    // The clipboard began or ceased to offer something to paste.
+    void PasteOfferChanged();
+
 private:
     void ClipboardChanged();
     int PasteContents(document::FragmentContents& contents);
