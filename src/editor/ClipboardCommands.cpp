@@ -76,6 +76,9 @@ void CClipboardCommands::ClipboardChanged()
 
 bool CClipboardCommands::CanCopy() const
 {
+    if (m_view.IsDragging()) {
+        return false;
+    }
     const CMultiUITracker& tracker = m_view.Tracker();
     for (int i = 0; i < tracker.Count(); ++i) {
         const int kind = tracker.At(i)->Element()->GetElementKind();
@@ -86,14 +89,23 @@ bool CClipboardCommands::CanCopy() const
     return false;
 }
 
+bool CClipboardCommands::CanPaste() const
+{
+    return m_pasteOffered && !m_view.IsDragging();
+}
+
 bool CClipboardCommands::CanDelete() const
 {
     const CTrackerElement* primary = m_view.Tracker().Primary();
-    return m_view.Tracker().Count() > 0 && primary != nullptr && primary->Element()->GetDesignLevel() != 0;
+    return !m_view.IsDragging() && m_view.Tracker().Count() > 0 && primary != nullptr &&
+           primary->Element()->GetDesignLevel() != 0;
 }
 
 void CClipboardCommands::Copy()
 {
+    if (m_view.IsDragging()) {
+        return;
+    }
     CMultiUITracker& tracker = m_view.Tracker();
     // The printer fills these in itself and a ticket holds one of each:
     // they are not copied, and leaving the selection shows it.
@@ -128,7 +140,8 @@ void CClipboardCommands::Copy()
 int CClipboardCommands::Paste()
 {
     const QMimeData* data = m_clipboard->mimeData();
-    if (m_view.Form() == nullptr || data == nullptr || !data->hasFormat(ClipboardFormat())) {
+    if (m_view.IsDragging() || m_view.Form() == nullptr || data == nullptr ||
+        !data->hasFormat(ClipboardFormat())) {
         return 0;
     }
     document::FragmentContents contents = document::ReadClipboardFragment(
@@ -249,6 +262,9 @@ int CClipboardCommands::PasteContents(document::FragmentContents& contents)
 
 void CClipboardCommands::DeleteSelection()
 {
+    if (m_view.IsDragging()) {
+        return;
+    }
     std::vector<Removed> removed;
     for (const ControlPtr& element : m_view.Tracker().GetSelection()) {
         if (IsForm(element.get())) {

@@ -24,12 +24,13 @@ public:
     // On the application's clipboard unless another is given.
     explicit CClipboardCommands(CDesignerView& view, QClipboard* clipboard = nullptr);
 
-    // Enable rules, cheap enough for every idle pass.
-    // A selected element other than the page and the counted numbers.
+    // Enable rules, cheap enough for every idle pass; all false while a
+    // mouse drag runs. Copy: a selected element other than the page and
+    // the counted numbers.
     bool CanCopy() const;
-    // The clipboard offers the designer's format (checked when it changes).
-    bool CanPaste() const { return m_pasteOffered; }
-    // Something selected and the primary element is not the page.
+    // Paste: the clipboard offers the designer's format (read when it changes).
+    bool CanPaste() const;
+    // Delete: something selected and the primary element is not the page.
     bool CanDelete() const;
 
     // Puts the selected elements on the clipboard. Ticket numbers, waiting

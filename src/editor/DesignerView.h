@@ -60,6 +60,8 @@ public:
     // Selects exactly these elements (the last primary) and shows the sheet.
     void SelectElements(const std::vector<MarkupUI::CControlUI*>& elements);
     void ClearSelection();
+    // A mouse drag is under way: edits from keys wait until it ends.
+    bool IsDragging() const { return m_mouse != MouseState::Idle; }
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     void Undo();

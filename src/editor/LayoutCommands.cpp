@@ -211,6 +211,9 @@ void RunOperation(LayoutCommand command, CControlUI& reference, Elements& elemen
 
 bool CanRunLayoutCommand(const CDesignerView& view, LayoutCommand command)
 {
+    if (view.IsDragging()) {
+        return false;
+    }
     const int count = view.Tracker().Count();
     switch (command) {
     case LayoutCommand::CentreVertically:
@@ -230,7 +233,7 @@ bool CanRunLayoutCommand(const CDesignerView& view, LayoutCommand command)
 bool RunLayoutCommand(CDesignerView& view, LayoutCommand command)
 {
     const CTrackerElement* primary = view.Tracker().Primary();
-    if (primary == nullptr) {
+    if (primary == nullptr || view.IsDragging()) {
         return false;
     }
     const ControlPtr reference(primary->Element());

@@ -23,8 +23,8 @@ enum class LayoutCommand
     SameSize,
 };
 
-// Whether the command is offered for the view's selection; cheap enough for
-// every idle pass.
+// Whether the command is offered for the view's selection (never while a
+// mouse drag runs); cheap enough for every idle pass.
 bool CanRunLayoutCommand(const CDesignerView& view, LayoutCommand command);
 
 // Runs the command on the view's selection. The page itself is never moved

@@ -3,6 +3,7 @@
 #include "editor/ClipboardCommands.h"
 #include "ViewTestSupport.h"
 #include "document/ClipboardFragment.h"
+#include "editor/LayoutCommands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -272,6 +273,32 @@ TEST(ClipboardCommands, APasteKeepsTheSoundElementsAndSaysWhatItLeftOut)
                              "already holds one of that kind: 1"}) {
         EXPECT_TRUE(f.messages[0].contains(QLatin1String(told))) << f.messages[0].toStdString();
     }
+}
+
+TEST(ClipboardCommands, KeysWaitWhileADragRuns)
+{
+    ClipboardFixture f;
+    CControlUI* a = f.Add(MarkupUI::kElementText, Rect{10, 10, 110, 40});
+    CControlUI* b = f.Add(MarkupUI::kElementRectangle, Rect{10, 60, 110, 100});
+    f.view->SelectElements({a, b});
+    f.commands.Copy();
+    // Ctrl+V, Ctrl+C or an align during a group move must not pull the
+    // selection from under the drag.
+    f.Press(50, 20);
+    f.MoveTo(60, 30);
+    ASSERT_TRUE(f.view->IsDragging());
+    EXPECT_FALSE(f.commands.CanCopy() || f.commands.CanPaste() || f.commands.CanDelete());
+    EXPECT_FALSE(CanRunLayoutCommand(*f.view, LayoutCommand::AlignLeft));
+    EXPECT_EQ(f.commands.Paste(), 0);
+    f.commands.DeleteSelection();
+    EXPECT_FALSE(RunLayoutCommand(*f.view, LayoutCommand::SameSize));
+    EXPECT_EQ(f.Children(), (std::vector<CControlUI*>{a, b}));
+    EXPECT_EQ(f.Selected(), (std::vector<CControlUI*>{a, b}));
+    f.MoveTo(70, 40);
+    f.Release(70, 40);
+    EXPECT_EQ(a->GetPos(), (Rect{30, 30, 130, 60}));
+    EXPECT_EQ(f.view->History().Count(), 1);
+    EXPECT_TRUE(f.commands.CanPaste());
 }
 
 TEST(ClipboardCommands, PasteIsOfferedWhileTheClipboardHoldsTheDesignersFormat)
