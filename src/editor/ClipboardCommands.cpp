@@ -235,6 +235,11 @@ int CClipboardCommands::PasteContents(document::FragmentContents& contents)
         m_view.AddToSelection(element.get());
         added.push_back(element);
     }
+    if (added.empty()) {
+        m_view.ShowSelectionProperties();
+        m_view.ShowStatusMessage(tr("Nothing was pasted."));
+        return 0;
+    }
     const ControlPtr parent(target);
     CDesignerView* view = &m_view;
     m_view.PushAction([view, added, parent](bool undo) {
