@@ -92,6 +92,16 @@ def main(out, cli):
     texts["unclosed.xml"] = "<Window><Form>"
     for name, text in texts.items():
         write(os.path.join(out, "fuzz_markup"), name, text)
+    clipboard = os.path.join(out, "fuzz_clipboard")
+    for i, element in enumerate(ELEMENTS):
+        write(clipboard, "element%d.xml" % i, "<?xml ?>\n<UICopy>\n\t<Form>\n\t\t" + element + "\n\t</Form>\n</UICopy>\n\0")
+    write(clipboard, "all.xml", "<?xml ?>\n<UICopy>\n\t<Form>\n" + "\n".join(ELEMENTS) + "\n\t</Form>\n</UICopy>\n\0")
+    write(clipboard, "template.xml", full)
+    write(clipboard, "absurd.xml", '<UICopy><Form><Rectangle float="true" pos="2147483647,-2147483648,0,0" '
+                                   'width="2147483647" minwidth="99999" /><Form><TextEdit /></Form></Form></UICopy>')
+    write(clipboard, "settings.xml", '<UICopy><Font name="x" size="-2147483648" default="true" />'
+                                     '<Default name="TextEdit" value="width=&quot;99999&quot;" />'
+                                     '<Form><TextEdit float="true" pos="1,1,0,0" /></Form></UICopy>')
     for i, text in enumerate(ATTRIBUTES):
         write(os.path.join(out, "fuzz_attributes"), "value%d.txt" % i, text)
 

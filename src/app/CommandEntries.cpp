@@ -103,6 +103,11 @@ const QList<CommandEntry>& CommandEntries()
          false},
         {ID_ALIGN_BOTTOM, nullptr, QT_TRANSLATE_NOOP("app::CommandTable", "\nBottom align"), nullptr,
          "align-bottom", false},
+        // Centring has no button; the Edit menu offers it.
+        {ID_CENTRE_VERTICAL, QT_TRANSLATE_NOOP("app::CommandTable", "Vertical alignment"), nullptr, nullptr,
+         nullptr, false},
+        {ID_CENTRE_HORIZONTAL, QT_TRANSLATE_NOOP("app::CommandTable", "HorizontalAlignment"), nullptr, nullptr,
+         nullptr, false},
         {ID_SPACE_ACROSS, nullptr,
          QT_TRANSLATE_NOOP("app::CommandTable", "\nMake the horizontal spacing consistent"), nullptr,
          "space-across", false},

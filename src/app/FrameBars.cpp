@@ -106,7 +106,9 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
                  ID_UPLOAD_TEST_PAGE, 0, ID_APP_EXIT});
 
     QMenu* edit = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Edit(&E)"));
-    AddCommands(*edit, commands, {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+    AddCommands(*edit, commands,
+                {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_CENTRE_VERTICAL,
+                 ID_CENTRE_HORIZONTAL});
 
     QMenu* view = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "View(&V)"));
     QMenu* toolbars = view->addMenu(QCoreApplication::translate("app::FrameBars", "Toolbar(&T)"));

@@ -107,6 +107,7 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     InstallHandlers();
     InstallEditHandlers();
     InstallPrinterHandlers();
+    InstallLayoutHandlers();
     InstallFileHandlers();
 
     m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);

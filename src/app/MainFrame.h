@@ -116,6 +116,7 @@ private:
     void InstallHandlers();
     void InstallEditHandlers();
     void InstallPrinterHandlers();
+    void InstallLayoutHandlers();
     void InstallFileHandlers();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);

@@ -62,6 +62,8 @@ public:
     // Selects exactly these elements (the last primary) and shows the sheet.
     void SelectElements(const std::vector<MarkupUI::CControlUI*>& elements);
     void ClearSelection();
+    // A mouse drag is under way: edits from keys wait until it ends.
+    bool IsDragging() const { return m_mouse != MouseState::Idle; }
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     void Undo();
@@ -70,9 +72,10 @@ public:
     void PushAction(EditAction action);
 
     // Takes an element off its parent, which it keeps remembering; puts it
-    // back, selected. Also what undo and redo of creations use.
+    // back, selected, at index among the parent's children (last when the
+    // index is out of range). Also what undo and redo of creations use.
     bool DeleteElement(MarkupUI::CControlUI* element);
-    void RestoreElement(MarkupUI::CControlUI* element, MarkupUI::CControlUI* parent);
+    void RestoreElement(MarkupUI::CControlUI* element, MarkupUI::CControlUI* parent, int index = -1);
     // Places a new element of a kind on the page; nullptr when it cannot be.
     MarkupUI::CControlUI* CreateElement(int kind, const platform::Rect& rect);
     // Adds an element to the selection as its primary element; the page is

@@ -160,13 +160,17 @@ bool CDesignerView::DeleteElement(CControlUI* element)
     return true;
 }
 
-void CDesignerView::RestoreElement(CControlUI* element, CControlUI* parent)
+void CDesignerView::RestoreElement(CControlUI* element, CControlUI* parent, int index)
 {
     if (element == nullptr || parent == nullptr) {
         return;
     }
     auto* container = static_cast<MarkupUI::IContainerUI*>(parent->GetInterface(QStringLiteral("IContainer")));
-    if (container == nullptr || !container->Add(element)) {
+    if (container == nullptr) {
+        return;
+    }
+    const bool inRange = index >= 0 && index <= container->GetCount();
+    if (!(inRange ? container->AddAt(element, index) : container->Add(element))) {
         return;
     }
     if (MarkupUI::CPaintManagerUI* manager = element->GetManager()) {
@@ -358,7 +362,10 @@ void CDesignerView::keyPressEvent(QKeyEvent* event)
         }
         break;
     case Qt::Key_Delete:
-        emit DeleteRequested();
+        // Shift+Delete is Cut's key, which the designer does not offer.
+        if ((event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0) {
+            emit DeleteRequested();
+        }
         break;
     default:
         break;

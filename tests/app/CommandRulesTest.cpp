@@ -31,10 +31,10 @@ TEST(CommandRules, CommandsWithoutHandlerAreShownDisabled)
 
     // A later handler is all it takes to enable a command.
     int runs = 0;
-    f.frame->Commands().SetHandler(ID_EDIT_COPY, [&runs] { ++runs; });
+    f.frame->Commands().SetHandler(ID_FILE_PRINT_PREVIEW, [&runs] { ++runs; });
     f.frame->Commands().UpdateAll();
-    ASSERT_TRUE(Enabled(*f.frame, ID_EDIT_COPY));
-    f.frame->Commands().Action(ID_EDIT_COPY)->trigger();
+    ASSERT_TRUE(Enabled(*f.frame, ID_FILE_PRINT_PREVIEW));
+    f.frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->trigger();
     EXPECT_EQ(runs, 1);
 }
 

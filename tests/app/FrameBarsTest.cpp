@@ -94,7 +94,11 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
 
     EXPECT_EQ(Items(menus[0]), (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
                                            ID_FILE_PRINT_PREVIEW, ID_UPLOAD_TEST_PAGE, ID_APP_EXIT}));
-    EXPECT_EQ(Items(menus[1]), (QList<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}));
+    EXPECT_EQ(Items(menus[1]), (QList<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                                           ID_CENTRE_VERTICAL, ID_CENTRE_HORIZONTAL}));
+    // Centring has no button: the menu names it as the string table does.
+    EXPECT_EQ(f.frame->Commands().Action(ID_CENTRE_VERTICAL)->text(), "Vertical alignment");
+    EXPECT_EQ(f.frame->Commands().Action(ID_CENTRE_HORIZONTAL)->text(), "HorizontalAlignment");
     EXPECT_EQ(Items(menus[2]), (QList<int>{-1, ID_VIEW_STATUS_BAR, -1, -1}));
     EXPECT_EQ(Items(Submenu(menus[2], 0)), (QList<int>{ID_VIEW_TOOLBAR, ID_VIEW_FORM_EDIT_TOOLBAR}));
     QMenu* looks = Submenu(menus[2], 1);

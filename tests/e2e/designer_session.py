@@ -24,7 +24,8 @@ class DesignerSession:
         self.process = subprocess.Popen([designer, "--layout-report", self.report, template], env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         self.layout = self.wait_for(lambda layout: "tools" in layout and layout["tools"])
-        # Without a window manager, keys go to the window under the pointer.
+        # Without a window manager, keys go to the window under the pointer
+        # until a window takes the keyboard; a click gives it to this one.
         self.move_to(self.page(300, 540))
 
     def close(self):
