@@ -390,6 +390,14 @@ Display grid</source>
       <translation>
 显示网格</translation>
     </message>
+    <message>
+      <source>Vertical alignment</source>
+      <translation>垂直居中</translation>
+    </message>
+    <message>
+      <source>HorizontalAlignment</source>
+      <translation>水平居中</translation>
+    </message>
   </context>
   <context>
     <name>app::FrameBars</name>
@@ -568,6 +576,37 @@ Display grid</source>
     <message>
       <source>Cannot write %1: %2</source>
       <translation>无法写入 %1: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>editor::CClipboardCommands</name>
+    <message>
+      <source>The clipboard contents are too large to paste; nothing was pasted.</source>
+      <translation>剪贴板中的内容过大，无法粘贴；未粘贴任何内容。</translation>
+    </message>
+    <message>
+      <source>The clipboard does not hold readable designer elements; nothing was pasted.</source>
+      <translation>剪贴板中没有可读取的设计元素；未粘贴任何内容。</translation>
+    </message>
+    <message>
+      <source>Elements of unknown kinds left out: %1.</source>
+      <translation>已略去未知类型的元素：%1 个。</translation>
+    </message>
+    <message>
+      <source>Elements with impossible positions or sizes left out: %1.</source>
+      <translation>已略去位置或尺寸不合理的元素：%1 个。</translation>
+    </message>
+    <message>
+      <source>Elements beyond the first %1 left out: %2.</source>
+      <translation>已略去前 %1 个之外的元素：%2 个。</translation>
+    </message>
+    <message>
+      <source>Ticket numbers, waiting counts or now-serving numbers left out, as the ticket already holds one of that kind: %1.</source>
+      <translation>票面上已有同类元素，已略去取号号码、等待人数或正在服务号码元素：%1 个。</translation>
+    </message>
+    <message>
+      <source>Nothing was pasted.</source>
+      <translation>未粘贴任何内容。</translation>
     </message>
   </context>
   <context>
