@@ -1,5 +1,7 @@
 #include "app/AboutDialog.h"
 
+#include "TicketVersion.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -17,7 +19,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     icon->setPixmap(QIcon(QStringLiteral(":/icons/ticket-designer.svg")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QStringLiteral("打印模板设计器，2.0 版"), this);
+    auto* name =
+        new QLabel(QStringLiteral("打印模板设计器，%1 版").arg(QStringLiteral(TICKET_VERSION)), this);
     auto* maker = new QLabel(QStringLiteral("排队叫号票据打印机模板设计工具"), this);
 
     auto* buttons = new QDialogButtonBox(this);

@@ -6,6 +6,8 @@
 #include "app/UiLanguage.h"
 #include "platform/Logger.h"
 
+#include "TicketVersion.h"
+
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
@@ -26,7 +28,7 @@ bool CDesignerApp::InitInstance()
 
     setOrganizationName(QStringLiteral("morra"));
     setApplicationName(QStringLiteral("ticket-designer"));
-    setApplicationVersion(QStringLiteral("2.0"));
+    setApplicationVersion(QStringLiteral(TICKET_VERSION));
     setDesktopFileName(QStringLiteral("ticket-designer"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ticket-designer.svg")));
     InstallTranslations(*this);
@@ -35,6 +37,7 @@ bool CDesignerApp::InitInstance()
     parser.setApplicationDescription(
         QCoreApplication::translate("app::CDesignerApp", "Designer for queue-ticket printer templates"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("template"),
                                  QCoreApplication::translate("app::CDesignerApp", "A template file to open."),
                                  QStringLiteral("[template.vt]"));

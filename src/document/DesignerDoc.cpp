@@ -19,10 +19,11 @@ using namespace MarkupUI;
 namespace {
 constexpr qint64 kMaxMarkupBytes = qint64(4) << 20;
 
-QString Tr(const char* text)
+// The document's messages, in the user's language.
+struct DocumentText
 {
-    return QCoreApplication::translate("document", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(document)
+};
 } // namespace
 
 CDesignerDoc::CDesignerDoc()
@@ -55,7 +56,7 @@ bool CDesignerDoc::OnOpenDocument(const QString& path)
     // Nothing is cleared before we know the file can be read.
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
-        m_lastError = Tr("Cannot open %1: %2").arg(path, probe.errorString());
+        m_lastError = DocumentText::tr("Cannot open %1: %2").arg(path, probe.errorString());
         return false;
     }
     probe.close();
@@ -68,16 +69,15 @@ bool CDesignerDoc::OnOpenDocument(const QString& path)
     if (QString refused; !m_archive.OpenFile(path, &refused)) {
         // The reader's own words follow when it refused a limit, not the format.
         const qsizetype colon = refused.indexOf(QLatin1Char(':'));
-        m_openWarnings << (colon < 0 ? Tr("The file is not a ZIP archive.")
-                                     : Tr("The file is not a ZIP archive.") + QStringLiteral(" (") +
-                                           refused.mid(colon + 2) + QLatin1Char(')'));
+        m_openWarnings << (colon < 0 ? DocumentText::tr("The file is not a ZIP archive.")
+                                     : DocumentText::tr("The file is not a ZIP archive.") +
+                                           QStringLiteral(" (") + refused.mid(colon + 2) + QLatin1Char(')'));
     } else {
         QString whyNot;
-        const std::optional<QByteArray> markup =
-            m_archive.Reader()->ReadEntryLimited(QString::fromLatin1(TemplateArchive::kMarkupEntry), kMaxMarkupBytes,
-                                                 &whyNot);
+        const std::optional<QByteArray> markup = m_archive.Reader()->ReadEntryLimited(
+            QString::fromLatin1(TemplateArchive::kMarkupEntry), kMaxMarkupBytes, &whyNot);
         if (!markup) {
-            m_openWarnings << Tr("The archive holds no readable skin.xml (%1).").arg(whyNot);
+            m_openWarnings << DocumentText::tr("The archive holds no readable skin.xml (%1).").arg(whyNot);
         } else {
             QString error;
             const ControlPtr root = m_builder.Build(*markup, m_paintManager.get(), nullptr, &error);
@@ -85,9 +85,9 @@ bool CDesignerDoc::OnOpenDocument(const QString& path)
             if (form != nullptr) {
                 m_form = FormPtr(form);
             } else if (root) {
-                m_openWarnings << Tr("The markup does not start with a form.");
+                m_openWarnings << DocumentText::tr("The markup does not start with a form.");
             } else {
-                m_openWarnings << Tr("The markup cannot be read: %1").arg(error);
+                m_openWarnings << DocumentText::tr("The markup cannot be read: %1").arg(error);
             }
         }
     }
@@ -95,8 +95,9 @@ bool CDesignerDoc::OnOpenDocument(const QString& path)
         m_form = FormPtr(new CFormUI);
     }
     if (!m_openWarnings.isEmpty()) {
-        TICKET_LOG(platform::Warning) << "Opened " << platform::Utf8(path) << " as an empty form: "
-                                      << platform::Utf8(m_openWarnings.join(QLatin1Char(' ')));
+        TICKET_LOG(platform::Warning)
+            << "Opened " << platform::Utf8(path)
+            << " as an empty form: " << platform::Utf8(m_openWarnings.join(QLatin1Char(' ')));
     }
     m_archive.SetPath(path);
     m_pathName = path;
@@ -112,7 +113,7 @@ bool CDesignerDoc::OnSaveDocument(const QString& path)
     const QByteArray markup = WriteTemplateMarkup(*m_form, *m_paintManager, m_archive.Directory());
     const std::optional<QByteArray> bytes = m_archive.ReplaceMarkup(markup, path);
     if (!bytes) {
-        m_lastError = Tr("The template archive could not be rebuilt.");
+        m_lastError = DocumentText::tr("The template archive could not be rebuilt.");
         return false;
     }
     // Written beside the target and renamed over it only when complete, so
@@ -120,7 +121,7 @@ bool CDesignerDoc::OnSaveDocument(const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
         TICKET_LOG(platform::Warning) << "can't CreateFile " << platform::Utf8(path);
-        m_lastError = Tr("Cannot write %1: %2").arg(path, file.errorString());
+        m_lastError = DocumentText::tr("Cannot write %1: %2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -170,7 +171,8 @@ int CDesignerDoc::PutArchiveEntry(const QString& name, const QString& sourcePath
 
 void CDesignerDoc::AddObserver(DocumentObserver* observer)
 {
-    if (observer != nullptr && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+    if (observer != nullptr &&
+        std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
         m_observers.push_back(observer);
     }
 }

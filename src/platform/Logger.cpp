@@ -104,7 +104,6 @@ bool InitLogging(const LoggingSettings& settings)
     if (error) {
         return false;
     }
-    const boost::filesystem::path directory(settings.directory.string());
 
     static std::once_flag attributesAdded;
     std::call_once(attributesAdded, [] {
@@ -114,12 +113,12 @@ bool InitLogging(const LoggingSettings& settings)
     });
 
     auto backend = boost::make_shared<sinks::text_file_backend>(
-        keywords::file_name = directory / "morra_%Y-%m-%d_%N.log",
+        keywords::file_name = (settings.directory / "morra_%Y-%m-%d_%N.log").string(),
         keywords::rotation_size = settings.rotationSize,
         keywords::time_based_rotation = sinks::file::rotation_at_time_point(0, 0, 0));
-    backend->set_file_collector(
-        sinks::file::make_collector(keywords::target = directory, keywords::max_size = settings.maxKeptSize,
-                                    keywords::min_free_space = settings.minFreeSpace));
+    backend->set_file_collector(sinks::file::make_collector(
+        keywords::target = settings.directory.string(), keywords::max_size = settings.maxKeptSize,
+        keywords::min_free_space = settings.minFreeSpace));
     // The counter continues after the highest file already in the folder.
     backend->scan_for_files(sinks::file::scan_matching, true);
     backend->auto_flush(true);

@@ -11,10 +11,12 @@ CLI = sys.argv.pop(1)
 EMU = sys.argv.pop(1)
 
 
-def live(*command, status="0x18", out=None):
+def live(*command, status="0x18", out=None, rate=None):
     args = [EMU, "live", "--status", status]
     if out:
         args += ["-o", out]
+    if rate:
+        args += ["--rate", str(rate)]
     return subprocess.run([*args, "--", *command], capture_output=True, text=True, timeout=60)
 
 
@@ -51,6 +53,26 @@ class DeviceCommands(unittest.TestCase):
             self.assertEqual(result.returncode, 0, result.stderr)
             self.assertIn(text, result.stdout)
 
+    def test_a_slow_printer_that_keeps_taking_data_is_not_given_up(self):
+        # An 80 mm page is about 90 kB: at 30 kB a second the printer takes
+        # about three seconds, but never a second without data.
+        template = os.path.join(self.dir.name, "wide.vt")
+        self.assertEqual(subprocess.run([CLI, "new", template, "--paper", "80"], timeout=60).returncode, 0)
+        out = os.path.join(self.dir.name, "out")
+        result = live(CLI, "print", template, "--timeout", "1", out=out, rate=30000)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("Successfully write data!", result.stdout)
+        with open(os.path.join(out, "state.txt"), encoding="utf-8") as f:
+            self.assertIn("printed image: 560 x", f.read())
+
+    def test_a_printer_that_stops_taking_data_fails_the_transfer(self):
+        # A printer that takes 100 bytes a second after its buffer is full.
+        template = os.path.join(self.dir.name, "wide.vt")
+        self.assertEqual(subprocess.run([CLI, "new", template, "--paper", "80"], timeout=60).returncode, 0)
+        result = live(CLI, "print", template, "--timeout=1", rate=100)
+        self.assertEqual(result.returncode, 6, result.stderr)
+        self.assertIn("the printer took no data for 1 seconds", result.stderr)
+
     def test_no_printer_busy_printer_and_bad_time_have_their_own_exit_statuses(self):
         result = subprocess.run([CLI, "status", "--device", os.path.join(self.dir.name, "lp9")],
                                 capture_output=True, text=True, timeout=60)
@@ -61,8 +83,10 @@ class DeviceCommands(unittest.TestCase):
         self.assertEqual(result.returncode, 5, result.stderr)
         self.assertIn("printer busy", result.stderr)
 
-        result = subprocess.run([CLI, "set-clock", "--at", "soon"], capture_output=True, text=True, timeout=60)
-        self.assertEqual(result.returncode, 1)
+        for bad in (["--at", "soon"], ["--timeout", "0"], ["--timeout", "1.5"], ["--device"]):
+            result = subprocess.run([CLI, "set-clock", *bad], capture_output=True, text=True, timeout=60)
+            self.assertEqual(result.returncode, 1, bad)
+            self.assertTrue(result.stderr.startswith("ticket-cli: "), result.stderr)
 
 
 if __name__ == "__main__":

@@ -116,6 +116,16 @@ class RenderCommand(unittest.TestCase):
         width, height, rows = read_png(out)
         self.assertEqual((width, height), (640, 800))
 
+    def test_the_picture_goes_to_standard_output_for_a_dash(self):
+        piped = subprocess.run([CLI, "render", self.template, "--mode=device", "-o", "-"], capture_output=True,
+                               timeout=60)
+        self.assertEqual(piped.returncode, 0, piped.stderr)
+        out = self.path("device.png")
+        self.assertEqual(run("render", self.template, "--mode", "device", "--output", out).returncode, 0)
+        with open(out, "rb") as f:
+            self.assertEqual(piped.stdout, f.read())
+        self.assertFalse(os.path.exists(self.path("-")))
+
     def test_failures_have_their_exit_statuses(self):
         out = self.path("x.png")
         self.assertEqual(run("render", self.template, "-o", out, "--mode", "sepia").returncode, 1)
@@ -126,15 +136,21 @@ class RenderCommand(unittest.TestCase):
         self.assertIn("cannot write", result.stderr)
         self.assertFalse(os.path.exists(out))
 
-    def test_a_page_no_ticket_could_have_is_refused(self):
-        wide = self.path("wide.vt")
-        with zipfile.ZipFile(wide, "w") as archive:
-            archive.writestr("skin.xml", '<Window><Form width="100000" height="580" model="58" /></Window>')
-        out = self.path("wide.png")
-        result = run("render", wide, "-o", out)
-        self.assertEqual(result.returncode, 2)
-        self.assertIn("cannot be rendered", result.stderr)
-        self.assertFalse(os.path.exists(out))
+    def test_a_page_that_cannot_be_drawn_has_a_status_of_its_own(self):
+        # The input was read: not status 2, which says it could not be.
+        for name, form, mode, message in (
+                ("wide", '<Form width="100000" height="580" model="58" />', "design", "cannot be rendered"),
+                ("no_dots", '<Form width="464" height="580" dpi="0,0" model="58" />', "device",
+                 "no printable area")):
+            with self.subTest(name):
+                template = self.path(name + ".vt")
+                with zipfile.ZipFile(template, "w") as archive:
+                    archive.writestr("skin.xml", "<Window>%s</Window>" % form)
+                out = self.path(name + ".png")
+                result = run("render", template, "-o", out, "--mode", mode)
+                self.assertEqual(result.returncode, 7, result.stderr)
+                self.assertIn(message, result.stderr)
+                self.assertFalse(os.path.exists(out))
 
 
 if __name__ == "__main__":

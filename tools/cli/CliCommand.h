@@ -16,44 +16,38 @@ enum ExitStatus : int
     kExitNoPrinter = 4,    // no printer connected, or it cannot be opened
     kExitPrinterBusy = 5,  // another program holds the printer
     kExitDeviceFailed = 6, // writing to the printer failed or it did not answer
+    kExitCannotRender = 7, // the page is too large to draw or has no printable area
 };
 
-// One sub-command: "ticket-cli NAME ARGS...". args excludes the name.
+// ticket-cli's messages, in the user's language.
+class CliText
+{
+    Q_DECLARE_TR_FUNCTIONS(cli::CliText)
+};
+
+// One command: "ticket-cli NAME [OPTIONS] OPERANDS".
 struct CliCommand
 {
     const char* name;
-    const char* usage;   // one line, after "ticket-cli "
-    const char* summary; // what it does, for the help text
-    int (*run)(const QStringList& args);
+    const char* synopsis; // what follows "ticket-cli NAME" in the usage line
+    const char* summary;  // marked with QT_TRANSLATE_NOOP("cli::CliText", ...)
+    // Runs the command on the arguments after its name.
+    int (*run)(const CliCommand& command, const QStringList& arguments);
 };
-
-// Messages go through the translator so they exist in both languages.
-inline QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ticket-cli", text);
-}
 
 // Writes a line to standard output / standard error (UTF-8).
 void PrintOut(const QString& text);
 void PrintError(const QString& text);
 
-// Pops "--name VALUE" from args; false (with a message) when the value is
-// missing. Absent options leave value untouched and answer true.
-bool TakeOption(QStringList& args, const QString& name, QString* value);
-// Pops a "--flag"; true when it was there.
-bool TakeFlag(QStringList& args, const QString& name);
-// Refuses any argument still starting with "--".
-bool RejectUnknownOptions(const QStringList& args, const char* usage);
-
 // The commands, one per file.
-int RunDump(const QStringList& args);
-int RunNew(const QStringList& args);
-int RunRender(const QStringList& args);
-int RunSave(const QStringList& args);
-int RunSetClock(const QStringList& args);
-int RunStatus(const QStringList& args);
-int RunEncode(const QStringList& args);
-int RunUpload(const QStringList& args);
-int RunPrint(const QStringList& args);
+int RunDump(const CliCommand& command, const QStringList& arguments);
+int RunNew(const CliCommand& command, const QStringList& arguments);
+int RunRender(const CliCommand& command, const QStringList& arguments);
+int RunSave(const CliCommand& command, const QStringList& arguments);
+int RunSetClock(const CliCommand& command, const QStringList& arguments);
+int RunStatus(const CliCommand& command, const QStringList& arguments);
+int RunEncode(const CliCommand& command, const QStringList& arguments);
+int RunUpload(const CliCommand& command, const QStringList& arguments);
+int RunPrint(const CliCommand& command, const QStringList& arguments);
 
 } // namespace cli

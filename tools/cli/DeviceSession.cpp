@@ -34,13 +34,13 @@ QString PortStatusText(int textId)
 {
     switch (textId) {
     case device::kTextPrinterHasError:
-        return Tr("Printer has error");
+        return CliText::tr("Printer has error");
     case device::kTextPrinterStatusNormal:
-        return Tr("Printer Status is normal");
+        return CliText::tr("Printer Status is normal");
     case device::kTextPaperEmpty:
-        return Tr("Paper empty");
+        return CliText::tr("Paper empty");
     default:
-        return Tr("Please conect printer");
+        return CliText::tr("Please conect printer");
     }
 }
 
@@ -66,15 +66,16 @@ int DeviceSession::Open(const QString& devnode)
         return kExitOk;
     }
     if (ec == boost::system::errc::device_or_resource_busy) {
-        PrintError(Tr("ticket-cli: printer busy: another program is using it"));
+        PrintError(CliText::tr("ticket-cli: printer busy: another program is using it"));
         return kExitPrinterBusy;
     }
     if (ec == boost::system::errc::no_such_device || ec == boost::system::errc::no_such_file_or_directory) {
-        PrintError(devnode.isEmpty() ? Tr("ticket-cli: no printer: please connect the printer")
-                                     : Tr("ticket-cli: no printer at %1").arg(devnode));
+        PrintError(devnode.isEmpty() ? CliText::tr("ticket-cli: no printer: please connect the printer")
+                                     : CliText::tr("ticket-cli: no printer at %1").arg(devnode));
         return kExitNoPrinter;
     }
-    PrintError(Tr("ticket-cli: no printer: cannot open it: %1").arg(QString::fromStdString(ec.message())));
+    PrintError(
+        CliText::tr("ticket-cli: no printer: cannot open it: %1").arg(QString::fromStdString(ec.message())));
     return kExitNoPrinter;
 }
 
@@ -96,21 +97,20 @@ std::optional<std::pair<int, int>> DeviceSession::NextStep(std::chrono::millisec
     return step;
 }
 
-int DeviceSession::Transfer(device::BufferList list, std::chrono::milliseconds limit)
+int DeviceSession::Transfer(device::BufferList list, std::chrono::milliseconds stallLimit)
 {
     if (!m_link.StartTransfer(std::move(list))) {
-        PrintError(Tr("ticket-cli: no printer: please connect the printer"));
+        PrintError(CliText::tr("ticket-cli: no printer: please connect the printer"));
         return kExitNoPrinter;
     }
     device::TransferProgressTracker tracker;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        const auto step = NextStep(std::max(left, std::chrono::milliseconds(0)));
+        // A slow printer may take minutes for a long upload; only a printer
+        // that stops taking data fails it.
+        const auto step = NextStep(stallLimit);
         if (!step) {
-            PrintError(Tr("ticket-cli: write failed: the printer took no data for %1 seconds")
-                           .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count()));
+            PrintError(CliText::tr("ticket-cli: write failed: the printer took no data for %1 seconds")
+                           .arg(std::chrono::duration_cast<std::chrono::seconds>(stallLimit).count()));
             return kExitDeviceFailed;
         }
         const device::ProgressUpdate update =
@@ -123,11 +123,11 @@ int DeviceSession::Transfer(device::BufferList list, std::chrono::milliseconds l
             break;
         case Action::Succeeded:
             DrawProgress(update.position, update.range, true);
-            PrintOut(Tr("Successfully write data!"));
+            PrintOut(CliText::tr("Successfully write data!"));
             return kExitOk;
         case Action::Failed:
             std::fputc('\n', stderr);
-            PrintError(Tr("ticket-cli: write failed: %1").arg(Tr("Failed to write data!")));
+            PrintError(CliText::tr("ticket-cli: write failed: %1").arg(CliText::tr("Failed to write data!")));
             return kExitDeviceFailed;
         case Action::None:
             break;

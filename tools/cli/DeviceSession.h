@@ -30,8 +30,9 @@ public:
     std::optional<std::uint8_t> WaitForStatus(std::chrono::milliseconds limit);
 
     // Sends the transaction with a progress bar on standard error. kExitOk,
-    // or kExitNoPrinter / kExitDeviceFailed with the message printed.
-    int Transfer(device::BufferList list, std::chrono::milliseconds limit);
+    // or kExitNoPrinter / kExitDeviceFailed with the message printed; the
+    // transfer fails once the printer takes no data for stallLimit.
+    int Transfer(device::BufferList list, std::chrono::milliseconds stallLimit);
 
 private:
     std::optional<std::pair<int, int>> NextStep(std::chrono::milliseconds limit);

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "TemplateDump.h"
 #include "TemplateLoading.h"
 
@@ -8,28 +9,26 @@
 
 namespace cli {
 
-int RunDump(const QStringList& arguments)
+int RunDump(const CliCommand& command, const QStringList& arguments)
 {
-    static const char* usage = "dump TEMPLATE.vt [--json]";
-    QStringList args = arguments;
-    const bool json = TakeFlag(args, QStringLiteral("--json"));
-    if (!RejectUnknownOptions(args, usage)) {
-        return kExitUsage;
-    }
-    if (args.size() != 1) {
-        PrintError(Tr("usage: ticket-cli %1").arg(QString::fromUtf8(usage)));
-        return kExitUsage;
+    CommandLine line(command);
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  CliText::tr("Print JSON instead of readable lines."));
+    line.AddOption(json);
+    line.AddOperand(QStringLiteral("TEMPLATE.vt"), CliText::tr("The template to describe."));
+    if (const auto done = line.Parse(arguments, 1, 1)) {
+        return *done;
     }
     document::CDesignerDoc doc;
-    if (const int opened = OpenTemplate(args.first(), doc); opened != kExitOk) {
+    if (const int opened = OpenTemplate(line.Operands().first(), doc); opened != kExitOk) {
         return opened;
     }
     const QJsonObject dump = DumpTemplate(doc);
-    if (json) {
+    if (line.IsSet(json)) {
         PrintOut(QString::fromUtf8(QJsonDocument(dump).toJson(QJsonDocument::Indented)).trimmed());
     } else {
-        for (const QString& line : DescribeTemplate(dump)) {
-            PrintOut(line);
+        for (const QString& text : DescribeTemplate(dump)) {
+            PrintOut(text);
         }
     }
     return kExitOk;

@@ -1,5 +1,7 @@
 // "render": what the designer shows of a template, as a PNG.
 #include "CliCommand.h"
+#include "CommandLine.h"
+#include "OutputFile.h"
 #include "TemplateLoading.h"
 
 #include "controls/PaintManagerUI.h"
@@ -8,8 +10,8 @@
 #include "platform/DrawingContext.h"
 #include "platform/Luminance.h"
 
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -66,28 +68,48 @@ QImage RenderPage(MarkupUI::CFormUI& form, platform::Size size, RenderMode mode)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-bool WritePng(const QImage& image, const QString& path, QString* whyNot)
+// The picture as PNG bytes; empty when it could not be encoded.
+QByteArray PngBytes(const QImage& image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        *whyNot = file.errorString();
-        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return {};
     }
-    return true;
+    return bytes;
+}
+
+int WritePng(const QImage& image, const QString& path)
+{
+    const QByteArray png = PngBytes(image);
+    if (png.isEmpty()) {
+        PrintError(CliText::tr("ticket-cli: cannot write %1: %2").arg(path, CliText::tr("out of memory")));
+        return kExitWriteFailed;
+    }
+    return WriteOutput(path, png) ? kExitOk : kExitWriteFailed;
 }
 
 } // namespace
 
-int RunRender(const QStringList& arguments)
+int RunRender(const CliCommand& command, const QStringList& arguments)
 {
-    static const char* usage = "render TEMPLATE.vt -o OUT.png [--mode design|static|preview|device]";
-    QStringList args = arguments;
-    QString output;
-    QString modeName = QStringLiteral("design");
-    if (!TakeOption(args, QStringLiteral("-o"), &output) ||
-        !TakeOption(args, QStringLiteral("--mode"), &modeName) || !RejectUnknownOptions(args, usage)) {
-        return kExitUsage;
+    CommandLine line(command);
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    CliText::tr("Write the PNG picture to <file> (\"-\": standard output)."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption modeOption(
+        QStringLiteral("mode"),
+        CliText::tr("What to draw: design (the page as the designer shows it, the default), static (only "
+                    "what is printed from the page image), preview (the black-and-white print preview) or "
+                    "device (the printer's 1-bit page image)."),
+        QStringLiteral("mode"), QStringLiteral("design"));
+    line.AddOption(output);
+    line.AddOption(modeOption);
+    line.AddOperand(QStringLiteral("TEMPLATE.vt"), CliText::tr("The template to draw."));
+    if (const auto done = line.Parse(arguments, 1, 1)) {
+        return *done;
     }
+    const QString modeName = line.Value(modeOption);
     RenderMode mode = RenderMode::Design;
     if (modeName == u"static") {
         mode = RenderMode::Static;
@@ -96,45 +118,34 @@ int RunRender(const QStringList& arguments)
     } else if (modeName == u"device") {
         mode = RenderMode::Device;
     } else if (modeName != u"design") {
-        PrintError(Tr("ticket-cli: unknown render mode %1").arg(modeName));
-        return kExitUsage;
+        return line.UsageError(CliText::tr("unknown render mode %1").arg(modeName));
     }
-    if (args.size() != 1 || output.isEmpty()) {
-        PrintError(Tr("usage: ticket-cli %1").arg(QString::fromUtf8(usage)));
-        return kExitUsage;
+    const QString out = line.Value(output);
+    if (out.isEmpty()) {
+        return line.UsageError(CliText::tr("-o FILE is missing"));
     }
+    const QString path = line.Operands().first();
     document::CDesignerDoc doc;
-    if (const int opened = OpenTemplate(args.first(), doc); opened != kExitOk) {
+    if (const int opened = OpenTemplate(path, doc); opened != kExitOk) {
         return opened;
     }
     if (mode == RenderMode::Device) {
         const QImage mono = ToMonoImage(device::PackImageBits(device::RenderPageImage(*doc.GetForm())));
         if (mono.isNull()) {
-            PrintError(Tr("ticket-cli: %1 has no printable area").arg(args.first()));
-            return kExitCannotOpen;
+            PrintError(CliText::tr("ticket-cli: %1 has no printable area").arg(path));
+            return kExitCannotRender;
         }
-        QString whyNot;
-        if (!WritePng(mono, output, &whyNot)) {
-            PrintError(Tr("ticket-cli: cannot write %1: %2").arg(output, whyNot));
-            return kExitWriteFailed;
-        }
-        return kExitOk;
+        return WritePng(mono, out);
     }
     const platform::Size size = doc.GetPaintManager()->GetInitSize();
     if (size.cx <= 0 || size.cy <= 0 || qint64(size.cx) * size.cy > kMaxPagePixels) {
-        PrintError(Tr("ticket-cli: the page of %1 is %2 x %3 pixels, which cannot be rendered")
-                       .arg(args.first())
+        PrintError(CliText::tr("ticket-cli: the page of %1 is %2 x %3 pixels, which cannot be rendered")
+                       .arg(path)
                        .arg(size.cx)
                        .arg(size.cy));
-        return kExitCannotOpen;
+        return kExitCannotRender;
     }
-    const QImage image = RenderPage(*doc.GetForm(), size, mode);
-    QString whyNot = Tr("out of memory");
-    if (image.isNull() || !WritePng(image, output, &whyNot)) {
-        PrintError(Tr("ticket-cli: cannot write %1: %2").arg(output, whyNot));
-        return kExitWriteFailed;
-    }
-    return kExitOk;
+    return WritePng(RenderPage(*doc.GetForm(), size, mode), out);
 }
 
 } // namespace cli

@@ -1,5 +1,6 @@
 // "new" and "save": write templates exactly as the designer saves them.
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "TemplateLoading.h"
 
 #include "document/DesignerDoc.h"
@@ -10,47 +11,48 @@ namespace {
 bool Save(document::CDesignerDoc& doc, const QString& path)
 {
     if (!doc.OnSaveDocument(path)) {
-        PrintError(Tr("ticket-cli: cannot save %1: %2").arg(path, doc.LastError()));
+        PrintError(CliText::tr("ticket-cli: cannot save %1: %2").arg(path, doc.LastError()));
         return false;
     }
     return true;
 }
 } // namespace
 
-int RunNew(const QStringList& arguments)
+int RunNew(const CliCommand& command, const QStringList& arguments)
 {
-    static const char* usage = "new OUT.vt [--paper 58|80]";
-    QStringList args = arguments;
-    QString paper = QStringLiteral("58");
-    if (!TakeOption(args, QStringLiteral("--paper"), &paper) || !RejectUnknownOptions(args, usage)) {
-        return kExitUsage;
+    CommandLine line(command);
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   CliText::tr("The paper width in millimetres: 58 (the default) or 80."),
+                                   QStringLiteral("width"), QStringLiteral("58"));
+    line.AddOption(paper);
+    line.AddOperand(QStringLiteral("OUT.vt"), CliText::tr("The template file to write."));
+    if (const auto done = line.Parse(arguments, 1, 1)) {
+        return *done;
     }
-    if (args.size() != 1 || (paper != u"58" && paper != u"80")) {
-        PrintError(Tr("usage: ticket-cli %1").arg(QString::fromUtf8(usage)));
-        return kExitUsage;
+    const QString model = line.Value(paper);
+    if (model != u"58" && model != u"80") {
+        return line.UsageError(CliText::tr("--paper is 58 or 80, not \"%1\"").arg(model));
     }
     document::CDesignerDoc doc;
     doc.OnNewDocument();
-    doc.GetForm()->SetModel(paper);
+    doc.GetForm()->SetModel(model);
     document::ShowAsDesignView(doc);
-    return Save(doc, args.first()) ? kExitOk : kExitWriteFailed;
+    return Save(doc, line.Operands().first()) ? kExitOk : kExitWriteFailed;
 }
 
-int RunSave(const QStringList& arguments)
+int RunSave(const CliCommand& command, const QStringList& arguments)
 {
-    static const char* usage = "save IN.vt OUT.vt";
-    if (!RejectUnknownOptions(arguments, usage)) {
-        return kExitUsage;
-    }
-    if (arguments.size() != 2) {
-        PrintError(Tr("usage: ticket-cli %1").arg(QString::fromUtf8(usage)));
-        return kExitUsage;
+    CommandLine line(command);
+    line.AddOperand(QStringLiteral("IN.vt"), CliText::tr("The template to open."));
+    line.AddOperand(QStringLiteral("OUT.vt"), CliText::tr("Where to save it."));
+    if (const auto done = line.Parse(arguments, 2, 2)) {
+        return *done;
     }
     document::CDesignerDoc doc;
-    if (const int opened = OpenTemplate(arguments.at(0), doc); opened != kExitOk) {
+    if (const int opened = OpenTemplate(line.Operands().at(0), doc); opened != kExitOk) {
         return opened;
     }
-    return Save(doc, arguments.at(1)) ? kExitOk : kExitWriteFailed;
+    return Save(doc, line.Operands().at(1)) ? kExitOk : kExitWriteFailed;
 }
 
 } // namespace cli

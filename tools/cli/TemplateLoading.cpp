@@ -1,22 +1,21 @@
 #include "TemplateLoading.h"
 
 #include "CliCommand.h"
+#include "OutputFile.h"
 
 #include "device/BufferList.h"
 #include "document/DesignerDoc.h"
-
-#include <QSaveFile>
 
 namespace cli {
 
 int OpenTemplate(const QString& path, document::CDesignerDoc& doc)
 {
     if (!doc.OnOpenDocument(path)) {
-        PrintError(Tr("ticket-cli: %1").arg(doc.LastError()));
+        PrintError(CliText::tr("ticket-cli: %1").arg(doc.LastError()));
         return kExitCannotOpen;
     }
     for (const QString& warning : doc.OpenWarnings()) {
-        PrintError(Tr("ticket-cli: warning: %1 opens as an empty form: %2").arg(path, warning));
+        PrintError(CliText::tr("ticket-cli: warning: %1 opens as an empty form: %2").arg(path, warning));
     }
     document::ShowAsDesignView(doc);
     return kExitOk;
@@ -30,7 +29,7 @@ bool ParseClockArgument(const QString& at, QDateTime* when)
     }
     *when = QDateTime::fromString(at, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!when->isValid()) {
-        PrintError(Tr("ticket-cli: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"%1\"").arg(at));
+        PrintError(CliText::tr("ticket-cli: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"%1\"").arg(at));
         return false;
     }
     return true;
@@ -42,12 +41,7 @@ bool WriteBufferSizes(const device::BufferList& list, const QString& path)
     for (uint32_t size : list.BufferSizes()) {
         text += QByteArray::number(size) + '\n';
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        PrintError(Tr("ticket-cli: cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    return WriteOutput(path, text);
 }
 
 } // namespace cli

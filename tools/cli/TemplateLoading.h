@@ -22,7 +22,8 @@ int OpenTemplate(const QString& path, document::CDesignerDoc& doc);
 // message printed, for anything else.
 bool ParseClockArgument(const QString& at, QDateTime* when);
 
-// Writes the size of every buffer, one decimal number a line, in order.
+// Writes the size of every buffer, one decimal number a line, in order, to
+// a file or to standard output ("-").
 bool WriteBufferSizes(const device::BufferList& list, const QString& path);
 
 } // namespace cli

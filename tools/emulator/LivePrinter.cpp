@@ -4,10 +4,13 @@
 
 #include <umockdev.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <fcntl.h>
@@ -109,14 +112,16 @@ int AddPrinter(UMockdevTestbed* bed, UMockdevIoctlBase* handler, std::string& er
     return master;
 }
 
-bool Drain(int master, std::vector<std::uint8_t>& stream, int timeoutMs)
+// Reads what has arrived, at most limit bytes; false when nothing came
+// within timeoutMs.
+bool Drain(int master, std::vector<std::uint8_t>& stream, int timeoutMs, std::size_t limit)
 {
     pollfd readable{master, POLLIN, 0};
     if (::poll(&readable, 1, timeoutMs) <= 0 || (readable.revents & POLLIN) == 0) {
         return false;
     }
     std::uint8_t chunk[65536];
-    const ssize_t n = ::read(master, chunk, sizeof chunk);
+    const ssize_t n = ::read(master, chunk, std::min(sizeof chunk, limit));
     if (n <= 0) {
         return false;
     }
@@ -127,7 +132,30 @@ bool Drain(int master, std::vector<std::uint8_t>& stream, int timeoutMs)
     return true;
 }
 
-pid_t Spawn(const std::vector<std::string>& command, std::string& error)
+// A slow printer: what it may have taken since it started at its rate.
+class RateLimit
+{
+public:
+    explicit RateLimit(int bytesPerSecond) : m_bytesPerSecond(bytesPerSecond) {}
+
+    // How many more bytes the printer takes now, having taken received.
+    std::size_t Allowance(std::size_t received) const
+    {
+        if (m_bytesPerSecond <= 0) {
+            return std::numeric_limits<std::size_t>::max();
+        }
+        const double seconds = std::chrono::duration<double>(Clock::now() - m_started).count();
+        const auto allowed = static_cast<std::size_t>(seconds * m_bytesPerSecond);
+        return allowed > received ? allowed - received : 0;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    int m_bytesPerSecond;
+    Clock::time_point m_started = Clock::now();
+};
+
+pid_t Spawn(const std::vector<std::string>& command, std::string& error, int& spawnError)
 {
     // The program inherits the preload and $UMOCKDEV_DIR from us.
     std::vector<std::string> args = command;
@@ -140,6 +168,7 @@ pid_t Spawn(const std::vector<std::string>& command, std::string& error)
     const int rc = ::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (rc != 0) {
         error = "cannot run " + command.front() + ": " + std::strerror(rc);
+        spawnError = rc;
         return -1;
     }
     return pid;
@@ -176,17 +205,24 @@ LiveResult RunLivePrinter(const LiveOptions& options)
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(AnswerIoctl), &answers);
     const int master = AddPrinter(bed, handler, result.error);
     if (master >= 0) {
-        const pid_t pid = Spawn(options.command, result.error);
+        const pid_t pid = Spawn(options.command, result.error, result.spawnError);
         if (pid > 0) {
+            const RateLimit rate(options.bytesPerSecond);
             int status = 0;
             for (;;) {
-                Drain(master, result.stream, 50);
+                const std::size_t allowance = rate.Allowance(result.stream.size());
+                if (allowance > 0) {
+                    Drain(master, result.stream, 50, allowance);
+                } else {
+                    ::usleep(5000); // the printer is still busy with what it took
+                }
                 const pid_t done = ::waitpid(pid, &status, WNOHANG);
                 if (done == pid || (done < 0 && errno != EINTR)) {
                     break;
                 }
             }
-            while (Drain(master, result.stream, 100)) {
+            // What the program wrote before it ended has all been sent.
+            while (Drain(master, result.stream, 100, std::numeric_limits<std::size_t>::max())) {
             }
             result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         }

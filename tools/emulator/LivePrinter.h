@@ -14,6 +14,7 @@ struct LiveOptions
 {
     std::vector<std::string> command; // program and arguments
     int portStatus = 0x18;            // answered to every status request
+    int bytesPerSecond = 0;           // how fast the printer takes data; 0: at once
 };
 
 struct LiveResult
@@ -21,7 +22,8 @@ struct LiveResult
     int exitStatus = -1; // the program's, or 128 + signal
     int softResets = 0;
     std::vector<std::uint8_t> stream; // every byte the program wrote to the printer
-    std::string error;                // set when the printer could not be set up
+    std::string error;                // set when the printer could not be set up or the program not run
+    int spawnError = 0;               // errno when the program could not be run
 };
 
 // The udev test bed only works inside umockdev's preload: starts this

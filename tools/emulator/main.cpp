@@ -1,172 +1,153 @@
 // ticket-printer-emu: shows what the queue-ticket printer would keep and print
 // from a byte stream, or plays the printer for a program.
 
+#include "EmulatorOptions.h"
 #include "emulator/LivePrinter.h"
 #include "emulator/StateReport.h"
 #include "emulator/StateWriter.h"
 #include "emulator/StreamDecoder.h"
 #include "emulator/StreamFile.h"
 
+#include "RuntimeFolder.h"
+#include "TicketVersion.h"
+#include "app/Translation.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+namespace emulator {
+
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ticket-printer-emu decode STREAM.bin -o DIR [TICKET OPTIONS]\n"
-    "       ticket-printer-emu live [-o DIR] [--stream-out FILE] [--status BYTE] [TICKET OPTIONS]"
-    " -- COMMAND [ARGS...]\n"
-    "ticket options: --ticket N --waiting N --serving N --time \"YYYY-MM-DD HH:MM:SS\"\n";
-
-int Usage(const std::string& why)
+QString Local(const std::string& text)
 {
-    if (!why.empty()) {
-        std::fprintf(stderr, "ticket-printer-emu: %s\n", why.c_str());
-    }
-    std::fputs(kUsage, stderr);
-    return 2;
+    return QString::fromStdString(text);
 }
 
-struct Options
+// Decodes the stream and writes the report if asked. Whether the stream is
+// sound; written is false when the report could not be written.
+bool Report(const std::vector<std::uint8_t>& stream, const QString& source, const EmulatorOptions& options,
+            bool& written)
 {
-    std::vector<std::string> positional;
-    std::string outDir;
-    std::string streamOut;
-    int status = 0x18;
-    emulator::TicketValues ticket;
-    std::vector<std::string> command; // after "--"
-};
-
-bool ParseNumber(const std::string& text, long low, long high, long& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtol(text.c_str(), &end, 0);
-    return !text.empty() && *end == '\0' && errno == 0 && value >= low && value <= high;
-}
-
-bool ParseOptions(int argc, char** argv, Options& options, std::string& error)
-{
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--") {
-            options.command.assign(argv + i + 1, argv + argc);
-            return true;
-        }
-        const bool takesValue = arg == "-o" || arg == "--stream-out" || arg == "--status" ||
-                                arg == "--ticket" || arg == "--waiting" || arg == "--serving" ||
-                                arg == "--time";
-        if (!takesValue) {
-            if (arg.rfind("-", 0) == 0) {
-                error = "unknown option " + arg;
-                return false;
-            }
-            options.positional.push_back(arg);
-            continue;
-        }
-        if (i + 1 >= argc) {
-            error = arg + " needs a value";
-            return false;
-        }
-        const std::string value = argv[++i];
-        long number = 0;
-        if (arg == "-o") {
-            options.outDir = value;
-        } else if (arg == "--stream-out") {
-            options.streamOut = value;
-        } else if (arg == "--time") {
-            const QDateTime t = QDateTime::fromString(QString::fromStdString(value), "yyyy-MM-dd HH:mm:ss");
-            if (!t.isValid()) {
-                error = "--time needs \"YYYY-MM-DD HH:MM:SS\", not \"" + value + "\"";
-                return false;
-            }
-            options.ticket.time = device::ToLocalDateTime(t);
-        } else if (!ParseNumber(value, 0, arg == "--status" ? 255 : 65535, number)) {
-            error = arg + " needs a number, not \"" + value + "\"";
-            return false;
-        } else if (arg == "--status") {
-            options.status = static_cast<int>(number);
-        } else {
-            (arg == "--ticket"    ? options.ticket.ticket
-             : arg == "--waiting" ? options.ticket.waiting
-                                  : options.ticket.serving) = static_cast<int>(number);
-        }
-    }
-    return true;
-}
-
-// Decodes the stream, writes the report if asked; 0 when the stream was sound.
-int Report(const std::vector<std::uint8_t>& stream, const std::string& source, const Options& options)
-{
-    emulator::PrinterState state;
-    const auto fault = emulator::DecodeStream(stream, state);
-    bool written = true;
-    if (!options.outDir.empty()) {
+    PrinterState state;
+    const auto fault = DecodeStream(stream, state);
+    written = true;
+    if (!options.outDir.isEmpty()) {
         // What completed before a fault is kept, as the printer would keep it.
         std::string error;
-        written = emulator::WriteState(state, options.ticket, options.outDir, error);
+        written = WriteState(state, options.ticket, options.outDir.toStdString(), error);
         if (!written) {
-            std::fprintf(stderr, "ticket-printer-emu: %s\n", error.c_str());
+            PrintError(EmulatorText::tr("ticket-printer-emu: %1").arg(Local(error)));
         }
     }
     if (fault) {
-        std::fprintf(stderr, "ticket-printer-emu: %s: %s\n", source.c_str(), fault->ToString().c_str());
-        return 1;
+        PrintError(EmulatorText::tr("ticket-printer-emu: %1: %2").arg(source, Local(fault->ToString())));
     }
-    return written ? 0 : 1;
+    return !fault;
 }
 
-int RunDecode(const Options& options)
+int RunDecode(const EmulatorOptions& options)
 {
-    if (options.positional.size() != 1 || options.outDir.empty() || !options.command.empty()) {
-        return Usage("decode takes one stream and -o DIR");
-    }
     std::vector<std::uint8_t> stream;
     std::string error;
-    if (!emulator::ReadStreamFile(options.positional.front(), stream, error)) {
-        std::fprintf(stderr, "ticket-printer-emu: %s\n", error.c_str());
-        return 1;
+    if (!ReadStreamFile(options.stream.toStdString(), stream, error)) {
+        PrintError(EmulatorText::tr("ticket-printer-emu: %1").arg(Local(error)));
+        return kEmuFilesFailed;
     }
-    return Report(stream, options.positional.front(), options);
+    bool written = true;
+    const bool sound = Report(stream, options.stream, options, written);
+    if (!written) {
+        return kEmuFilesFailed;
+    }
+    return sound ? kEmuOk : kEmuStreamFault;
 }
 
-// The program's exit status when it and the stream were sound, else 1.
-int RunLive(const Options& options)
+// How the command ended, in words, so that its status is never read as ours.
+void TellCommandStatus(const std::string& program, int status)
 {
-    if (options.command.empty() || !options.positional.empty()) {
-        return Usage("live needs -- COMMAND");
+    if (status > 128) {
+        PrintError(EmulatorText::tr("ticket-printer-emu: %1 was killed by signal %2")
+                       .arg(Local(program))
+                       .arg(status - 128));
+    } else {
+        PrintError(
+            EmulatorText::tr("ticket-printer-emu: %1 exited with status %2").arg(Local(program)).arg(status));
     }
-    const emulator::LiveResult live = emulator::RunLivePrinter({options.command, options.status});
+}
+
+int RunLive(const EmulatorOptions& options)
+{
+    const LiveResult live = RunLivePrinter({options.command, options.status, options.bytesPerSecond});
     if (!live.error.empty()) {
-        std::fprintf(stderr, "ticket-printer-emu: %s\n", live.error.c_str());
-        return 1;
+        PrintError(EmulatorText::tr("ticket-printer-emu: %1").arg(Local(live.error)));
+        if (live.spawnError == ENOENT) {
+            return kLiveNotFound;
+        }
+        return live.spawnError != 0 ? kLiveCannotRun : kLiveFailed;
     }
-    if (!options.streamOut.empty()) {
-        std::ofstream file(options.streamOut, std::ios::binary | std::ios::trunc);
+    bool failed = false;
+    if (!options.streamOut.isEmpty()) {
+        std::ofstream file(options.streamOut.toStdString(), std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(live.stream.data()),
                    static_cast<std::streamsize>(live.stream.size()));
         if (!file) {
-            std::fprintf(stderr, "ticket-printer-emu: cannot write %s\n", options.streamOut.c_str());
-            return 1;
+            PrintError(EmulatorText::tr("ticket-printer-emu: cannot write %1").arg(options.streamOut));
+            failed = true;
         }
     }
-    emulator::PrinterState state;
-    emulator::DecodeStream(live.stream, state);
-    std::fprintf(stderr, "ticket-printer-emu: %zu bytes received, %d soft resets\n%s", live.stream.size(),
-                 live.softResets, emulator::DescribeState(state).c_str());
-    const int decoded = Report(live.stream, "printer stream", options);
-    return decoded != 0 ? decoded : live.exitStatus;
+    PrinterState state;
+    DecodeStream(live.stream, state);
+    PrintError(EmulatorText::tr("ticket-printer-emu: %1 bytes received, %2 soft resets")
+                   .arg(qulonglong(live.stream.size()))
+                   .arg(live.softResets));
+    const QByteArray described = QByteArray::fromStdString(DescribeState(state));
+    std::fwrite(described.constData(), 1, std::size_t(described.size()), stderr);
+    bool written = true;
+    const bool sound = Report(live.stream, EmulatorText::tr("printer stream"), options, written);
+    TellCommandStatus(options.command.front(), live.exitStatus);
+    if (failed || !written) {
+        return kLiveFailed;
+    }
+    // The command's own failure says the most; a fault in what a successful
+    // command sent is the printer's to report.
+    if (live.exitStatus == 0 && !sound) {
+        return kLiveStreamFault;
+    }
+    return live.exitStatus;
+}
+
+// Messages in Chinese under a Chinese locale, as in the designer.
+void InstallTranslators(QCoreApplication& application)
+{
+    if (QLocale().language() != QLocale::Chinese) {
+        return;
+    }
+    auto* ours = new QTranslator(&application);
+    if (app::LoadDesignerTranslation(*ours)) {
+        QCoreApplication::installTranslator(ours);
+    }
+    auto* qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    }
 }
 
 } // namespace
+
+} // namespace emulator
 
 int main(int argc, char** argv)
 {
@@ -177,21 +158,28 @@ int main(int argc, char** argv)
     if (argc >= 2 && std::string(argv[1]) == "live") {
         emulator::RunUnderPreload(argv);
     }
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        return Usage("");
+    // Runs without a session need Qt's runtime folder; only a private one.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        const QByteArray runtime = cli::PrivateRuntimeFolder(QFile::encodeName(QDir::tempPath()), getuid());
+        if (!runtime.isEmpty()) {
+            setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+        }
     }
-    Options options;
-    std::string error;
-    if (!ParseOptions(argc, argv, options, error)) {
-        return Usage(error);
+    // Every argument is ours or the command's: Qt is given none to take.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const std::string mode = argv[1];
-    if (mode == "decode") {
-        return RunDecode(options);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ticket-printer-emu"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TICKET_VERSION));
+    emulator::InstallTranslators(app);
+
+    emulator::EmulatorOptions options;
+    if (const auto done = emulator::ParseEmulatorOptions(arguments, options)) {
+        return *done;
     }
-    if (mode == "live") {
-        return RunLive(options);
-    }
-    return Usage("unknown mode " + mode);
+    return options.mode == emulator::EmulatorOptions::Mode::Live ? emulator::RunLive(options)
+                                                                 : emulator::RunDecode(options);
 }
