@@ -103,7 +103,7 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
     bars.fileMenu = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "File(&F)"));
     AddCommands(*bars.fileMenu, commands,
                 {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT_PREVIEW,
-                 ID_UPLOAD_TEST_PAGE, 0, ID_APP_EXIT});
+                 ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE, 0, ID_APP_EXIT});
 
     QMenu* edit = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Edit(&E)"));
     AddCommands(*edit, commands,
@@ -123,7 +123,7 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
                 {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK,
                  ID_VIEW_APPLOOK_OFF_2007_SILVER, ID_VIEW_APPLOOK_OFF_2007_AQUA});
     QMenu* windows = view->addMenu(QCoreApplication::translate("app::FrameBars", "Window"));
-    AddCommands(*windows, commands, {ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES});
+    AddCommands(*windows, commands, {ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES, ID_WINDOW_CHECK_RESULTS});
 
     QMenu* help = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Help(&H)"));
     AddCommands(*help, commands, {ID_APP_ABOUT});

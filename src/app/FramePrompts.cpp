@@ -70,4 +70,24 @@ void DialogPrompts::Warn(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool DialogPrompts::AskToUploadWithErrors(QWidget* parent, int errorCount)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                    QCoreApplication::translate("app::FramePrompts",
+                                                "The check found %1 errors: the printer would not print this "
+                                                "ticket as designed. The Check Results pane lists them.\n\n"
+                                                "Upload the template anyway?")
+                        .arg(errorCount),
+                    QMessageBox::NoButton, parent);
+    QPushButton* upload =
+        box.addButton(QCoreApplication::translate("app::FramePrompts", "Upload Anyway"), QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        box.addButton(QCoreApplication::translate("app::FramePrompts", "Cancel"), QMessageBox::RejectRole);
+    // Enter keeps the printer's template as it is.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == upload;
+}
+
 } // namespace app

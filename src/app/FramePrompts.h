@@ -25,6 +25,8 @@ public:
     // Where to save; empty when the user cancels.
     virtual QString ChooseSavePath(QWidget* parent, const QString& suggested) = 0;
     virtual void Warn(QWidget* parent, const QString& text) = 0;
+    // The template about to be uploaded has errors: true sends it anyway.
+    virtual bool AskToUploadWithErrors(QWidget* parent, int errorCount) = 0;
 };
 
 // The real dialogs.
@@ -35,6 +37,7 @@ public:
     QString ChooseOpenPath(QWidget* parent, const QString& folder) override;
     QString ChooseSavePath(QWidget* parent, const QString& suggested) override;
     void Warn(QWidget* parent, const QString& text) override;
+    bool AskToUploadWithErrors(QWidget* parent, int errorCount) override;
 };
 
 // "Design template (*.vt)" in the user-interface language.

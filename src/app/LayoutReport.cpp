@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/StatusPanes.h"
 #include "editor/DesignerView.h"
+#include "panes/CheckResultsWnd.h"
 #include "panes/PropertiesWnd.h"
 #include "panes/PropertyGrid.h"
 #include "panes/PropertyTree.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QSaveFile>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace app {
 
@@ -95,6 +97,23 @@ QByteArray LayoutReport::Describe() const
         }
     }
     report[QStringLiteral("commands")] = commands;
+
+    // The shown findings of the check, in the pane's order.
+    QJsonArray findings;
+    const panes::CCheckResultsWnd* checks = m_frame.CheckResultsDock();
+    const QTreeWidget* findingList = checks->List();
+    for (int i = 0; checks->isVisible() && i < findingList->topLevelItemCount(); ++i) {
+        const check::Finding& finding = checks->Findings()[static_cast<std::size_t>(i)];
+        QJsonObject entry{{QStringLiteral("code"), finding.code},
+                          {QStringLiteral("element"), finding.elementIndex},
+                          {QStringLiteral("severity"), check::SeverityKey(finding.severity)}};
+        const QRect shown = findingList->visualItemRect(findingList->topLevelItem(i));
+        if (!shown.isEmpty() && findingList->viewport()->rect().contains(shown.center())) {
+            entry[QStringLiteral("at")] = Point(findingList->viewport()->mapToGlobal(shown.center()));
+        }
+        findings.append(entry);
+    }
+    report[QStringLiteral("findings")] = findings;
     const StatusPanes& panes = m_frame.Panes();
     report[QStringLiteral("status")] = QJsonObject{
         {QStringLiteral("message"), panes.Message()},

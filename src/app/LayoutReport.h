@@ -8,9 +8,10 @@ namespace app {
 class CMainFrame;
 
 // Writes where the window's parts are on the screen, as JSON, whenever
-// that changes: the toolbox rows, the page's origin and the shown property
-// rows. Scripts that drive the designer on a display (tests, recordings of
-// tutorials) click by these places instead of guessing a layout.
+// that changes: the toolbox rows, the page's origin, the shown property
+// rows and the findings of the check. Scripts that drive the designer on a
+// display (tests, recordings of tutorials) click by these places instead
+// of guessing a layout.
 class LayoutReport : public QObject
 {
 public:

@@ -12,6 +12,7 @@
 #include "document/DesignerDoc.h"
 #include "editor/DesignPreview.h"
 #include "editor/DesignerView.h"
+#include "panes/CheckResultsWnd.h"
 #include "panes/ImageDialog.h"
 #include "panes/PropertiesWnd.h"
 #include "panes/PropertyGrid.h"
@@ -57,7 +58,11 @@ public:
         m_frame.setWindowModified(modified);
         m_commands.UpdateAll();
     }
-    void DocumentContentsReplaced() override { m_commands.UpdateAll(); }
+    void DocumentContentsReplaced() override
+    {
+        m_commands.UpdateAll();
+        m_frame.ScheduleRecheck();
+    }
 
 private:
     CMainFrame& m_frame;
@@ -104,11 +109,13 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
 
     CreateView();
     CreateDocks();
+    CreateCheckResults();
     InstallHandlers();
     InstallEditHandlers();
     InstallPrinterHandlers();
     InstallLayoutHandlers();
     InstallFileHandlers();
+    InstallCheckHandlers();
 
     m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);
     m_document.AddObserver(m_documentWatch.get());
@@ -159,10 +166,12 @@ void CMainFrame::CreateView()
     m_centre->addWidget(m_view);
     setCentralWidget(m_centre);
     m_view->SetPrinterSink(this);
+    m_view->SetCheckSink(this);
     connect(m_view, &editor::CDesignerView::StatusMessage, this, [this](const QString& text) {
         m_panes->ShowMessage(text);
     });
     connect(m_view, &editor::CDesignerView::CommandStatesChanged, m_commands, &CommandTable::UpdateAll);
+    connect(m_view, &editor::CDesignerView::CommandStatesChanged, this, &CMainFrame::ScheduleRecheck);
     connect(m_view, &editor::CDesignerView::PropertiesPaneRequested, this, [this] { ShowPane(m_properties); });
 }
 
@@ -249,7 +258,7 @@ void CMainFrame::ShowPane(QDockWidget* dock)
 void CMainFrame::SwitchPane(int direction)
 {
     QList<QWidget*> panes{centralWidget()};
-    for (QDockWidget* dock : {m_toolbox, m_properties}) {
+    for (QDockWidget* dock : {m_toolbox, m_properties, static_cast<QDockWidget*>(m_checkResults)}) {
         if (dock->isVisible()) {
             panes.append(dock->widget());
         }

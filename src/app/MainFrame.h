@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/BufferList.h"
+#include "editor/CheckSink.h"
 #include "editor/PrinterSink.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 class QDockWidget;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 class QToolBar;
 
 namespace document {
@@ -21,6 +23,10 @@ namespace editor {
 class CDesignPreview;
 class CDesignerView;
 } // namespace editor
+
+namespace panes {
+class CCheckResultsWnd;
+}
 
 namespace app {
 
@@ -33,7 +39,7 @@ class StatusPanes;
 // The designer's main window: menus, the Standard and Form edit toolbars,
 // the status bar, the toolbox and properties docks, the file commands on
 // the one document, and the printer link.
-class CMainFrame : public QMainWindow, public editor::PrinterSink
+class CMainFrame : public QMainWindow, public editor::PrinterSink, public editor::CheckSink
 {
     Q_OBJECT
 public:
@@ -60,6 +66,7 @@ public:
     editor::CDesignerView* View() const { return m_view; }
     QDockWidget* ToolboxDock() const { return m_toolbox; }
     QDockWidget* PropertiesDock() const { return m_properties; }
+    panes::CCheckResultsWnd* CheckResultsDock() const { return m_checkResults; }
     QToolBar* StandardToolBar() const { return m_standard; }
     QToolBar* FormEditToolBar() const { return m_formEdit; }
 
@@ -89,6 +96,10 @@ public:
     void PrepareTransferProgress() override;
     void ReportNoPrinter() override;
     void ReportPrinterBusy() override;
+    // editor::CheckSink: the findings go to the Check Results pane, which
+    // comes into sight; the question goes through the prompts.
+    void ShowFindings(const std::vector<check::Finding>& findings) override;
+    bool ConfirmUploadWithErrors(int errorCount) override;
 
     // The print preview takes the design view's place; menus, toolbars and
     // panes are put away and the commands rest until it closes.
@@ -118,6 +129,11 @@ private:
     void InstallPrinterHandlers();
     void InstallLayoutHandlers();
     void InstallFileHandlers();
+    void InstallCheckHandlers();
+    void CreateCheckResults();
+    // The shown findings follow the template while the pane is open.
+    void ScheduleRecheck();
+    void Recheck();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
     void RestoreLayout();
@@ -148,6 +164,8 @@ private:
     QList<QWidget*> m_hiddenForPreview;
     QDockWidget* m_toolbox = nullptr;
     QDockWidget* m_properties = nullptr;
+    panes::CCheckResultsWnd* m_checkResults = nullptr;
+    QTimer* m_recheck = nullptr;
     PrinterLink* m_printerLink = nullptr;
     const DeviceState* m_deviceState = nullptr;
     QStringList m_recentFiles;

@@ -9,6 +9,7 @@
 #include "device/usb/PortStatus.h"
 #include "editor/DesignPreview.h"
 #include "editor/DesignerView.h"
+#include "panes/CheckResultsWnd.h"
 
 #include <QCoreApplication>
 #include <QDockWidget>
@@ -79,7 +80,7 @@ void CMainFrame::OpenPreview()
     m_hiddenForPreview.clear();
     for (QWidget* put : {static_cast<QWidget*>(menuBar()), static_cast<QWidget*>(m_standard),
                          static_cast<QWidget*>(m_formEdit), static_cast<QWidget*>(m_toolbox),
-                         static_cast<QWidget*>(m_properties)}) {
+                         static_cast<QWidget*>(m_properties), static_cast<QWidget*>(m_checkResults)}) {
         if (put->isVisible()) {
             m_hiddenForPreview.append(put);
             put->hide();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/TemplateCheck.h"
 #include "controls/ContainerUI.h"
 #include "controls/PaintManagerUI.h"
 #include "document/DesignerDoc.h"
@@ -22,6 +23,7 @@
 
 namespace editor {
 
+class CheckSink;
 class PrinterSink;
 class PropertySheetSink;
 class ToolSource;
@@ -45,6 +47,7 @@ public:
     void SetToolSource(ToolSource* tools);
     void SetPropertySheet(PropertySheetSink* sheet);
     void SetPrinterSink(PrinterSink* printer) { m_printer = printer; }
+    void SetCheckSink(CheckSink* checks) { m_checks = checks; }
 
     document::CDesignerDoc& Document() { return m_document; }
     ScreenDpi ScreenResolution() const { return m_dpi; }
@@ -100,9 +103,18 @@ public:
     // The printer commands: the template uploaded, the static page printed
     // at once, the printer's clock set. Each says in the status bar why it
     // sent nothing when there is no printer or a transfer is running.
+    // An upload first checks the template and asks before sending one
+    // with errors.
     void UploadData();
     void PrintPage();
     void SetDeviceTime();
+
+    // Checks the template as the upload would send it, hands the findings
+    // to the check sink and sums them up in the status bar.
+    std::vector<check::Finding> CheckTemplate();
+    // Selects the form's child at index (in child order) and scrolls it into
+    // sight; false when there is no such element.
+    bool SelectChildAt(int index);
 
     // Page coordinates of a point of the viewport, and back.
     platform::Point ToPage(const QPoint& viewportPoint) const;
@@ -210,6 +222,7 @@ private:
     ToolSource* m_tools = nullptr;
     PropertySheetSink* m_sheet = nullptr;
     PrinterSink* m_printer = nullptr;
+    CheckSink* m_checks = nullptr;
 
     int m_paperMm = 58;
     ScreenDpi m_dpi;

@@ -4,9 +4,12 @@
 
 #include "device/ClockTransaction.h"
 #include "device/UploadEncoder.h"
+#include "editor/CheckSink.h"
 #include "editor/PrinterSink.h"
 
 #include <QDateTime>
+
+#include <algorithm>
 
 namespace editor {
 
@@ -32,6 +35,25 @@ bool CDesignerView::PrinterReady()
 void CDesignerView::UploadData()
 {
     setFocus(Qt::OtherFocusReason);
+    if (!PrinterReady()) {
+        return;
+    }
+    // The operator sees what will come out wrong before the printer keeps
+    // it; errors are sent only when the operator says so.
+    const std::vector<check::Finding> findings = check::CheckTemplate(*m_form);
+    const auto errors = std::count_if(findings.begin(), findings.end(),
+                                      [](const check::Finding& f) { return f.severity == check::Severity::Error; });
+    const bool worthShowing = std::any_of(findings.begin(), findings.end(), [](const check::Finding& f) {
+        return f.severity != check::Severity::Note;
+    });
+    if (m_checks != nullptr && worthShowing) {
+        m_checks->ShowFindings(findings);
+    }
+    if (errors > 0 && m_checks != nullptr && !m_checks->ConfirmUploadWithErrors(static_cast<int>(errors))) {
+        emit StatusMessage(tr("Nothing was sent: the check found errors in the template."));
+        return;
+    }
+    // The question may have taken long enough for the printer to go.
     if (!PrinterReady()) {
         return;
     }

@@ -93,7 +93,8 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
     EXPECT_EQ(menus[3]->title(), "Help(&H)");
 
     EXPECT_EQ(Items(menus[0]), (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                                           ID_FILE_PRINT_PREVIEW, ID_UPLOAD_TEST_PAGE, ID_APP_EXIT}));
+                                           ID_FILE_PRINT_PREVIEW, ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE,
+                                           ID_APP_EXIT}));
     EXPECT_EQ(Items(menus[1]), (QList<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
                                            ID_CENTRE_VERTICAL, ID_CENTRE_HORIZONTAL}));
     // Centring has no button: the menu names it as the string table does.
@@ -107,7 +108,7 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
     EXPECT_EQ(Submenu(looks, 0)->title(), "Office 2007(&7)");
     EXPECT_EQ(Items(Submenu(looks, 0)), (QList<int>{215, 216, 217, 218}));
     EXPECT_EQ(Submenu(menus[2], 2)->title(), "Window");
-    EXPECT_EQ(Items(Submenu(menus[2], 2)), (QList<int>{ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES}));
+    EXPECT_EQ(Items(Submenu(menus[2], 2)), (QList<int>{ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES, ID_WINDOW_CHECK_RESULTS}));
     EXPECT_EQ(Items(menus[3]), (QList<int>{ID_APP_ABOUT}));
 }
 

@@ -9,6 +9,7 @@
 #include "app/StatusPanes.h"
 #include "device/ClockTransaction.h"
 #include "editor/DesignerView.h"
+#include "panes/CheckResultsWnd.h"
 #include "elements/ElementKind.h"
 
 #include <QAction>
@@ -38,7 +39,9 @@ struct PrinterFrame
     {
         document.OnNewDocument();
         CMainFrame::Options options;
-        options.prompts = std::make_unique<ScriptedPrompts>();
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        options.prompts = std::move(scripted);
         frame = std::make_unique<CMainFrame>(document, std::move(options));
         frame->Commands().UpdateAll();
     }
@@ -46,6 +49,7 @@ struct PrinterFrame
     QString PrinterText() const { return frame->Panes().PrinterText(); }
 
     document::CDesignerDoc document;
+    ScriptedPrompts* prompts = nullptr;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -133,6 +137,40 @@ TEST(FramePrinter, UnpluggingInTheMiddleOfAnUploadIsToldAndTheDesignerGoesOn)
     EXPECT_EQ(f.document.GetForm()->GetCount(), 0);
     f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
     EXPECT_EQ(panes.Message(), "Please conect printer");
+}
+
+TEST(FramePrinter, AnUploadWithErrorsGoesOnlyWhenTheOperatorSaysSo)
+{
+    device_test::printer_testbed testbed;
+    testbed.add_printer(0);
+    PrinterFrame f;
+    ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
+    // Wholly in the top-left margin: the printer would never print it.
+    ASSERT_NE(f.frame->View()->CreateElement(MarkupUI::kElementText, platform::Rect{2, 2, 20, 20}), nullptr);
+    QAction* upload = f.frame->Commands().Action(ID_UPLOAD_DATA);
+
+    upload->trigger();
+    EXPECT_EQ(f.prompts->uploadQuestions.size(), 1);
+    EXPECT_EQ(f.frame->TransfersStarted(), 0);
+    EXPECT_EQ(f.frame->Panes().Message(), "Nothing was sent: the check found errors in the template.");
+    EXPECT_TRUE(f.frame->CheckResultsDock()->isVisibleTo(f.frame.get()));
+
+    f.prompts->uploadDespiteErrors = true;
+    upload->trigger();
+    EXPECT_EQ(f.prompts->uploadQuestions.size(), 2);
+    EXPECT_EQ(f.frame->TransfersStarted(), 1);
+}
+
+TEST(FramePrinter, AnUploadWithoutErrorsGoesWithoutAQuestion)
+{
+    device_test::printer_testbed testbed;
+    testbed.add_printer(0);
+    PrinterFrame f;
+    ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
+    ASSERT_NE(f.frame->View()->CreateElement(MarkupUI::kElementText, platform::Rect{60, 120, 260, 200}), nullptr);
+    f.frame->Commands().Action(ID_UPLOAD_DATA)->trigger();
+    EXPECT_TRUE(f.prompts->uploadQuestions.isEmpty());
+    EXPECT_EQ(f.frame->TransfersStarted(), 1);
 }
 
 } // namespace

@@ -33,11 +33,18 @@ public:
         return savePath;
     }
     void Warn(QWidget*, const QString& text) override { warnings << text; }
+    bool AskToUploadWithErrors(QWidget*, int errorCount) override
+    {
+        uploadQuestions << errorCount;
+        return uploadDespiteErrors;
+    }
 
     std::deque<SaveChoice> saveChoices;
     QStringList askedToSave;
     QStringList suggestedSavePaths;
     QStringList warnings;
+    QList<int> uploadQuestions;
+    bool uploadDespiteErrors = false;
     QString openPath;
     QString savePath;
 };
