@@ -123,6 +123,8 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
 
     resize(1000, 700);
     RestoreLayout();
+    // A pane the last session left open keeps the height it was given.
+    m_checkResultsSized = !m_checkResults->isHidden();
     SetApplicationLook(m_look);
 
     // Menus come up to date before they open; toolbars on the idle pass.

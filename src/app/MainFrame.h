@@ -133,6 +133,8 @@ private:
     void CreateCheckResults();
     // The shown findings follow the template while the pane is open.
     void ScheduleRecheck();
+    // Shows the pane, at a modest height the first time.
+    void RevealCheckResults();
     void Recheck();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
@@ -166,6 +168,7 @@ private:
     QDockWidget* m_properties = nullptr;
     panes::CCheckResultsWnd* m_checkResults = nullptr;
     QTimer* m_recheck = nullptr;
+    bool m_checkResultsSized = false;
     PrinterLink* m_printerLink = nullptr;
     const DeviceState* m_deviceState = nullptr;
     QStringList m_recentFiles;

@@ -16,6 +16,8 @@ namespace {
 // Edits come in bursts (a drag, a run of arrow keys); the shown findings
 // catch up once the burst is over.
 constexpr int kRecheckDelayMs = 400;
+// A few findings in sight while the page keeps most of the window.
+constexpr int kCheckResultsHeight = 150;
 
 } // namespace
 
@@ -38,6 +40,7 @@ void CMainFrame::InstallCheckHandlers()
     CommandTable& c = *m_commands;
     c.SetHandler(ID_CHECK_TEMPLATE, [this] { m_view->CheckTemplate(); });
     c.SetHandler(ID_WINDOW_CHECK_RESULTS, [this] {
+        RevealCheckResults();
         ShowPane(m_checkResults);
         ScheduleRecheck();
     });
@@ -47,9 +50,19 @@ void CMainFrame::ShowFindings(const std::vector<check::Finding>& findings)
 {
     m_checkResults->ShowFindings(findings);
     if (m_preview == nullptr) {
-        m_checkResults->show();
-        m_checkResults->raise();
+        RevealCheckResults();
     }
+}
+
+void CMainFrame::RevealCheckResults()
+{
+    const bool firstTime = !m_checkResultsSized;
+    m_checkResults->show();
+    m_checkResults->raise();
+    if (firstTime && !m_checkResults->isFloating()) {
+        resizeDocks({m_checkResults}, {kCheckResultsHeight}, Qt::Vertical);
+    }
+    m_checkResultsSized = true;
 }
 
 bool CMainFrame::ConfirmUploadWithErrors(int errorCount)

@@ -48,7 +48,7 @@ std::vector<check::Finding> CDesignerView::CheckTemplate()
     if (findings.empty()) {
         emit StatusMessage(tr("The check found nothing that would print differently from the design."));
     } else {
-        emit StatusMessage(tr("The check found %1 errors, %2 warnings and %3 notes.")
+        emit StatusMessage(tr("Template check: errors %1, warnings %2, notes %3.")
                                .arg(CountOf(findings, check::Severity::Error))
                                .arg(CountOf(findings, check::Severity::Warning))
                                .arg(CountOf(findings, check::Severity::Note)));

@@ -178,7 +178,7 @@ void CCheckResultsWnd::Refill()
             Translate(QT_TRANSLATE_NOOP("panes::CCheckResultsWnd", "No findings: the ticket prints as designed.")));
     } else {
         m_summary->setText(Translate(QT_TRANSLATE_NOOP("panes::CCheckResultsWnd",
-                                                       "%1 errors, %2 warnings, %3 notes. Double-click a "
+                                                       "Errors %1, warnings %2, notes %3. Double-click a "
                                                        "finding to select its element."))
                                .arg(errors)
                                .arg(warnings)

@@ -52,7 +52,7 @@ TEST(CheckInFrame, FindingsListTheirElementAndADoubleClickSelectsIt)
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(RowAbout(pane, 0), nullptr);
     EXPECT_TRUE(check::HasErrors(pane.Findings()));
-    EXPECT_TRUE(f.frame->Panes().Message().startsWith("The check found 1 errors"))
+    EXPECT_TRUE(f.frame->Panes().Message().startsWith("Template check: errors 1,"))
         << f.frame->Panes().Message().toStdString();
 
     QTreeWidget* list = pane.List();
