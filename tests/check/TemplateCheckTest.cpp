@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 using namespace MarkupUI;
 using check::Finding;
@@ -215,6 +216,11 @@ const FaultCase kFaults[] = {
     {"EndingNumberPastSixteenBits", [](Page& page) { page.Form().SetMaxNum(70000); }, "number-range",
      Severity::Error, -1},
 };
+
+void PrintTo(const FaultCase& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
 
 class TemplateFaults : public ::testing::TestWithParam<FaultCase>
 {
