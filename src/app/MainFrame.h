@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QDockWidget;
 class QMenu;
@@ -44,6 +45,8 @@ public:
         std::unique_ptr<FramePrompts> prompts;
         // When set, the enabling rules read it instead of the printer link.
         const DeviceState* deviceState = nullptr;
+        // Where File > Open Sample looks; the installed samples when unset.
+        std::optional<QStringList> sampleFolders;
     };
 
     explicit CMainFrame(document::CDesignerDoc& document);
@@ -77,6 +80,10 @@ public:
     // or the save fails.
     bool SaveModified();
     QStringList RecentFiles() const { return m_recentFiles; }
+    // Opens a sample as a new, untitled template: Save asks for a name, so
+    // the installed sample is never overwritten.
+    bool OpenSample(const QString& path);
+    QMenu* SampleMenu() const { return m_sampleMenu; }
 
     // Sends a transaction to the printer; false (the list dropped) when no
     // printer is connected.
@@ -118,6 +125,7 @@ private:
     void InstallPrinterHandlers();
     void InstallLayoutHandlers();
     void InstallFileHandlers();
+    void RebuildSampleMenu();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
     void RestoreLayout();
@@ -139,6 +147,10 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
+    QMenu* m_sampleMenu = nullptr;
+    QStringList m_sampleFolders;
+    // The file name Save As suggests for an untitled template opened from a sample.
+    QString m_untitledName;
     QToolBar* m_standard = nullptr;
     QToolBar* m_formEdit = nullptr;
     QStackedWidget* m_centre = nullptr;
