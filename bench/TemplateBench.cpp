@@ -7,6 +7,7 @@
 #include "BenchTemplates.h"
 #include "TemplateDump.h"
 
+#include "check/TemplateCheck.h"
 #include "controls/PaintManagerUI.h"
 #include "device/PageRaster.h"
 #include "device/UploadEncoder.h"
@@ -206,6 +207,20 @@ void BM_UploadEncodeAfterOpen(benchmark::State& state)
     StreamCounters(state, bytes);
 }
 
+// "ticket-cli check" and the designer's check before an upload: every
+// finding, the page image and the glyph sets included, after the view has
+// painted the page.
+void BM_TemplateCheck(benchmark::State& state)
+{
+    OpenedTemplate opened(int(state.range(0)));
+    PaintAsTheViewDid(opened);
+    for (auto _ : state) {
+        const std::vector<check::Finding> findings = check::CheckTemplate(opened.Form());
+        benchmark::DoNotOptimize(findings.data());
+    }
+    PerElement(state);
+}
+
 // Repetitions come from the command line (scripts/bench asks for five).
 #define TICKET_SCALING(name)                                                                                 \
     BENCHMARK(name)->Arg(10)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)
@@ -218,6 +233,7 @@ TICKET_SCALING(BM_StaticPageImage);
 TICKET_SCALING(BM_BlackAndWhitePreview);
 TICKET_SCALING(BM_UploadEncodeAfterOpen);
 TICKET_SCALING(BM_UploadEncode);
+TICKET_SCALING(BM_TemplateCheck);
 BENCHMARK(BM_GlyphSets)->Unit(benchmark::kMillisecond);
 
 } // namespace

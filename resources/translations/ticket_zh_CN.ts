@@ -587,6 +587,93 @@ Display grid</source>
     </message>
 </context>
 <context>
+    <name>check</name>
+    <message>
+        <source>The number length is %1, but the ending number %2 needs %3 digits.</source>
+        <translation>号码长度为 %1，但结束号码 %2 需要 %3 位数字。</translation>
+    </message>
+    <message>
+        <source>The field&apos;s glyphs have no size (it shows no text or has no box): it prints nothing.</source>
+        <translation>该字段的字形没有尺寸（没有文字或没有框）：什么也打印不出来。</translation>
+    </message>
+    <message>
+        <source>Its widest value &quot;%1&quot; prints %2 dots wide, wider than the field&apos;s %3 dots.</source>
+        <translation>其最宽的值“%1”打印宽 %2 点，超过字段的 %3 点。</translation>
+    </message>
+    <message>
+        <source>Its glyphs exceed the printer&apos;s 4096-dot limit and print at %1% of the designed size.</source>
+        <translation>其字形超出打印机 4096 点的上限，按设计尺寸的 %1% 打印。</translation>
+    </message>
+    <message>
+        <source>Its digits print %1 mm (%2 dots) tall, below the legible %3 mm (%4 dots).</source>
+        <translation>其数字打印高度为 %1 毫米（%2 点），低于可辨认的 %3 毫米（%4 点）。</translation>
+    </message>
+    <message>
+        <source>Its text prints %1 mm (%2 dots) tall, below the legible %3 mm (%4 dots).</source>
+        <translation>其文字打印高度为 %1 毫米（%2 点），低于可辨认的 %3 毫米（%4 点）。</translation>
+    </message>
+    <message>
+        <source>The field lies over printed content (%1 dots of ink): the printer prints over it.</source>
+        <translation>该字段压在已打印的内容上（%1 个墨点）：打印机会叠印在上面。</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is not in the template.</source>
+        <translation>模板中没有图像“%1”。</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取图像“%1”。</translation>
+    </message>
+    <message>
+        <source>In black and white the picture prints almost white (%1% ink).</source>
+        <translation>黑白打印时该图片几乎全白（墨点占 %1%）。</translation>
+    </message>
+    <message>
+        <source>In black and white the picture prints almost black (%1% ink).</source>
+        <translation>黑白打印时该图片几乎全黑（墨点占 %1%）。</translation>
+    </message>
+    <message>
+        <source>Nothing of it lies in the printable area: it is left out of the ticket.</source>
+        <translation>它没有任何部分位于可打印区域内：票据上不会出现。</translation>
+    </message>
+    <message>
+        <source>Part of it lies outside the printable area and is cut off.</source>
+        <translation>它有一部分位于可打印区域之外，会被裁掉。</translation>
+    </message>
+    <message>
+        <source>Its stroke is %1 printer dots thick, less than one: it may vanish or print unevenly.</source>
+        <translation>其线条粗 %1 个打印点，不足一点：可能消失或打印不均。</translation>
+    </message>
+    <message>
+        <source>Its colour is lighter than the printer&apos;s black-and-white threshold: it does not print.</source>
+        <translation>其颜色浅于打印机的黑白阈值：打印不出来。</translation>
+    </message>
+    <message>
+        <source>The page cannot be rendered: it has no printable area or is too large to draw.</source>
+        <translation>无法绘制页面：没有可打印区域，或页面太大。</translation>
+    </message>
+    <message>
+        <source>The starting and ending numbers must lie between 0 and 65535; the printer gets other numbers.</source>
+        <translation>起始号码和结束号码必须在 0 到 65535 之间；否则打印机收到的是别的号码。</translation>
+    </message>
+    <message>
+        <source>Another field of this kind (element %1) comes later: the printer keeps only that one.</source>
+        <translation>后面还有同类字段（元素 %1）：打印机只保留那一个。</translation>
+    </message>
+    <message>
+        <source>More than %1 time fields: this one is left out.</source>
+        <translation>时间字段超过 %1 个：此字段被略去。</translation>
+    </message>
+    <message>
+        <source>More than %1 dynamic fields: this one is left out.</source>
+        <translation>动态字段超过 %1 个：此字段被略去。</translation>
+    </message>
+    <message>
+        <source>The printer cannot fill this field in: it is left out.</source>
+        <translation>打印机无法填写此字段：它被略去。</translation>
+    </message>
+</context>
+<context>
     <name>cli::CliText</name>
     <message>
         <source>Show this help and quit.</source>
@@ -881,10 +968,6 @@ Display grid</source>
         <translation>写入打印机失败</translation>
     </message>
     <message>
-        <source>the page cannot be rendered: too large, or no printable area</source>
-        <translation>无法渲染页面: 页面过大或没有可打印区域</translation>
-    </message>
-    <message>
         <source>&quot;ticket-cli COMMAND --help&quot; shows the options of a command.</source>
         <translation>&quot;ticket-cli 命令 --help&quot; 显示命令的选项。</translation>
     </message>
@@ -907,6 +990,30 @@ Display grid</source>
     <message>
         <source>unknown command %1</source>
         <translation>未知命令 %1</translation>
+    </message>
+    <message>
+        <source>template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>element %1 (%2)</source>
+        <translation>元素 %1（%2）</translation>
+    </message>
+    <message>
+        <source>The template to check.</source>
+        <translation>要检查的模板。</translation>
+    </message>
+    <message>
+        <source>%1: %2 errors, %3 warnings, %4 notes</source>
+        <translation>%1：%2 个错误，%3 个警告，%4 个提示</translation>
+    </message>
+    <message>
+        <source>find what will print wrong: fields too narrow for their widest value, elements left out or cut, illegible text, vanishing strokes and pictures, missing images</source>
+        <translation>找出会打印错误的地方：容不下最宽值的字段、被略去或裁掉的元素、难以辨认的文字、消失的线条和图片、缺失的图像</translation>
+    </message>
+    <message>
+        <source>the page cannot be rendered: too large, or no printable area; for check: the template has errors</source>
+        <translation>无法绘制页面：太大或没有可打印区域；对 check 而言：模板有错误</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1258,10 @@ Display grid</source>
     <message>
         <source>printer stream</source>
         <translation>打印机数据流</translation>
+    </message>
+    <message>
+        <source>Fill every field of the sample ticket with its widest value instead: the widest digit of its glyph set in every position, so a field too narrow for busy days shows cut off.</source>
+        <translation>改为用每个字段最宽的值填写样票：每一位都用其字形集中最宽的数字，这样忙碌时放不下的字段会显示为被截断。</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,7 @@ namespace {
 constexpr int64_t kMaxSourcePixels = int64_t(16) << 20;
 } // namespace
 
-Size GlyphSizeInDots(Size charExtent, Size textExtent, Size elementSize, const PrintableArea& area)
+GlyphSizing SizeGlyph(Size charExtent, Size textExtent, Size elementSize, const PrintableArea& area)
 {
     const int32_t w1 = MulDiv(charExtent.cx, elementSize.cx, textExtent.cx);
     const int32_t h1 = MulDiv(charExtent.cy, elementSize.cy, textExtent.cy);
@@ -35,14 +35,22 @@ Size GlyphSizeInDots(Size charExtent, Size textExtent, Size elementSize, const P
     int64_t height = MulDiv(h1, area.devHeight, area.viewHeight);
     // MulDiv answers -1 for a zero divisor; such a glyph has no size at all.
     if (w1 < 0 || h1 < 0 || width < 0 || height < 0) {
-        return Size{};
+        return GlyphSizing{};
     }
+    GlyphSizing sizing;
+    sizing.designed = Size{static_cast<int32_t>(width), static_cast<int32_t>(height)};
     if (width * height > int64_t(kMaxGlyphDots)) {
-        const double scale = 64.0 / std::sqrt(double(width * height));
-        width = static_cast<int64_t>(double(width) * scale);
-        height = static_cast<int64_t>(double(height) * scale);
+        sizing.scale = 64.0 / std::sqrt(double(width * height));
+        width = static_cast<int64_t>(double(width) * sizing.scale);
+        height = static_cast<int64_t>(double(height) * sizing.scale);
     }
-    return Size{static_cast<int32_t>(width), static_cast<int32_t>(height)};
+    sizing.printed = Size{static_cast<int32_t>(width), static_cast<int32_t>(height)};
+    return sizing;
+}
+
+Size GlyphSizeInDots(Size charExtent, Size textExtent, Size elementSize, const PrintableArea& area)
+{
+    return SizeGlyph(charExtent, textExtent, elementSize, area).printed;
 }
 
 namespace {
@@ -123,6 +131,22 @@ struct HeldGlyphSet
 };
 
 } // namespace
+
+std::vector<GlyphSizing> MeasureGlyphs(MarkupUI::CDesignLabelUI& element, const QString& characters,
+                                       const PrintableArea& area)
+{
+    const GlyphStyle style = StyleOf(element, area);
+    const Size textExtent = TextExtent(style);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    platform::DrawingContext measuring(probe);
+    std::vector<GlyphSizing> sizes;
+    sizes.reserve(static_cast<std::size_t>(characters.size()));
+    for (const QChar ch : characters) {
+        const Size charExtent = measuring.MeasureText(style.font, QString(ch), platform::DT_SINGLELINE);
+        sizes.push_back(SizeGlyph(charExtent, textExtent, style.elementSize, style.area));
+    }
+    return sizes;
+}
 
 PackedImage RenderGlyph(MarkupUI::CDesignLabelUI& element, QChar ch, const PrintableArea& area)
 {

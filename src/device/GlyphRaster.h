@@ -32,6 +32,24 @@ struct PrintableArea
 platform::Size GlyphSizeInDots(platform::Size charExtent, platform::Size textExtent,
                                platform::Size elementSize, const PrintableArea& area);
 
+// A glyph's size before and after the 4096-dot limit; scale is the factor
+// the limit applied (1 when the glyph keeps its size).
+struct GlyphSizing
+{
+    platform::Size designed;
+    platform::Size printed;
+    double scale = 1.0;
+};
+
+GlyphSizing SizeGlyph(platform::Size charExtent, platform::Size textExtent, platform::Size elementSize,
+                      const PrintableArea& area);
+
+// The sizes RenderGlyph gives each character, measured without drawing:
+// what the checker compares with the field's box. Characters outside a
+// field's glyph set are sized by the same rule.
+std::vector<GlyphSizing> MeasureGlyphs(MarkupUI::CDesignLabelUI& element, const QString& characters,
+                                       const PrintableArea& area);
+
 // A glyph's bits: any pixel that is not pure white is ink, so the
 // anti-aliased edges of thin digits still print.
 PackedImage PackGlyphBits(const QImage& image);

@@ -4,10 +4,10 @@
 #include "device/FrameCodes.h"
 #include "device/FrameRecords.h"
 #include "device/PageRaster.h"
+#include "device/UploadPlan.h"
 #include "elements/DesignLabelUI.h"
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
-#include "elements/TimeUI.h"
 
 #include <cstring>
 
@@ -128,47 +128,29 @@ BufferList EncodeTemplateUpload(CFormUI& form)
     PageRecord record = PageRecordOf(form);
     const std::size_t recordIndex = AppendRecord(list, record);
 
-    int setCount = 0;
     int timeFields = 0;
-    for (int i = 0; i < form.GetCount(); ++i) {
-        CControlUI& child = *form.GetItemAt(i);
-        const int kind = child.GetElementKind();
-        platform::Rect rect = child.GetPos();
-        QString characters;
-        // Fields past the last glyph set the page record can count are left
-        // out, as time fields past theirs are, rather than wrapping the count.
-        if (setCount >= int(kMaxGlyphSets)) {
-            break;
-        }
-        if (NumberSlot* slot = SlotFor(record, kind)) {
-            auto* label = static_cast<CDesignLabelUI*>(child.GetInterface(QStringLiteral("DesignLabel")));
-            if (label == nullptr || !form.MapToDevice(rect)) {
-                continue;
-            }
-            // A second field of the same kind replaces the first in its slot.
-            *slot = NumberSlot{ToDeviceRect(rect), static_cast<uint8_t>(setCount), 1,
-                               static_cast<uint8_t>(label->GetNumLength())};
-            characters = GlyphCharacters(kind);
-        } else if (kind == kElementTime) {
-            auto* time = static_cast<CTimeUI*>(child.GetInterface(QStringLiteral("Time")));
-            if (timeFields >= int(kMaxTimeFields) || time == nullptr || !form.MapToDevice(rect) ||
-                time->GetFormatIndex() > kLastTimeFormat) {
-                continue;
-            }
-            AppendHeader(list, DEV_CMD_TIME_FIELD, static_cast<uint8_t>(timeFields), 0);
-            AppendRecord(list, TimeFieldRecord{ToDeviceRect(rect), static_cast<uint8_t>(setCount),
-                                               time->GetFormatIndex()});
-            ++timeFields;
-            characters = GlyphCharacters(kind, time->GetFormatIndex());
-        } else {
+    const UploadPlan plan = PlanUpload(form);
+    for (const PlannedField& field : plan.fields) {
+        if (field.fate != FieldFate::Sent) {
             continue;
         }
-        if (EncodeGlyphSet(child, characters, area, setCount, list)) {
-            ++setCount;
+        const DeviceRect rect = ToDeviceRect(field.deviceRect);
+        CControlUI& child = *form.GetItemAt(field.childIndex);
+        if (NumberSlot* slot = SlotFor(record, field.kind)) {
+            const auto* label = static_cast<CDesignLabelUI*>(child.GetInterface(QStringLiteral("DesignLabel")));
+            // A second field of the same kind replaces the first in its slot.
+            *slot = NumberSlot{rect, static_cast<uint8_t>(field.glyphSet), 1,
+                               static_cast<uint8_t>(label->GetNumLength())};
+        } else {
+            AppendHeader(list, DEV_CMD_TIME_FIELD, static_cast<uint8_t>(timeFields), 0);
+            AppendRecord(list, TimeFieldRecord{rect, static_cast<uint8_t>(field.glyphSet),
+                                               static_cast<uint8_t>(field.timeFormat)});
+            ++timeFields;
         }
+        EncodeGlyphSet(child, field.characters, area, field.glyphSet, list);
     }
-    record.timeFieldCount = static_cast<uint8_t>(timeFields);
-    record.glyphSetCount = static_cast<uint8_t>(setCount);
+    record.timeFieldCount = static_cast<uint8_t>(plan.timeFieldCount);
+    record.glyphSetCount = static_cast<uint8_t>(plan.glyphSetCount);
     const auto bytes = Serialise(record);
     std::memcpy(list[recordIndex].data(), bytes.data(), bytes.size());
 

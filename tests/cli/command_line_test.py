@@ -18,6 +18,7 @@ DESIGNER = os.path.join(os.path.dirname(CLI), "ticket-designer")
 
 COMMANDS = {
     # command: options its help lists
+    "check": ["--json"],
     "dump": ["--json"],
     "new": ["--paper"],
     "render": ["-o, --output", "--mode"],

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""One hostile template through dump, render, encode and save: it gets a clear
+"""One hostile template through dump, check, render, encode and save: it gets a clear
 message or a correct result, never a crash, a sanitizer report or a hang.
 Usage: hostile_corpus_test.py TICKET_CLI TICKET_PRINTER_EMU TEMPLATE
        hostile_corpus_test.py --make-big MAKE_HOSTILE OUT_DIR NAME...
@@ -23,6 +23,7 @@ EXPECTED_WARNINGS = {
 }
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 CANNOT_RENDER = 7
+TEMPLATE_ERRORS = 7
 
 
 def make_big(make_hostile, out, names):
@@ -83,6 +84,14 @@ class HostileTemplate(unittest.TestCase):
         self.check_clean(run("encode", "upload", TEMPLATE, "-o", stream))
         # What is sent must be what the printer's firmware accepts.
         self.check_clean(run("decode", stream, "-o", self.out("printer"), program=EMU))
+
+    def test_check_reports_findings_or_says_the_template_has_errors(self):
+        result = run("check", TEMPLATE, "--json")
+        self.check_clean(result, allowed=(0, TEMPLATE_ERRORS))
+        report = json.loads(result.stdout)
+        errors = [f for f in report["findings"] if f["severity"] == "error"]
+        self.assertEqual(report["errors"], len(errors))
+        self.assertEqual(result.returncode, TEMPLATE_ERRORS if errors else 0)
 
     def test_save_writes_a_template_that_opens_again(self):
         saved = self.out("saved.vt")

@@ -57,9 +57,10 @@ class Programs(unittest.TestCase):
     def test_the_manual_of_ticket_cli_has_every_command_and_status(self):
         with open(os.path.join(SHARE, "man", "man1", "ticket-cli.1"), encoding="utf-8") as f:
             page = f.read().replace("\\-", "-")
-        for command in ("dump", "new", "render", "save", "encode", "upload", "print", "set-clock", "status"):
+        for command in ("check", "dump", "new", "render", "save", "encode", "upload", "print", "set-clock",
+                        "status"):
             self.assertIn(command + " ", page)
-        for status in ("writing to the printer failed", "the page cannot be rendered"):
+        for status in ("writing to the printer failed", "the page cannot be rendered", "the template has errors"):
             self.assertIn(status, page)
 
 
@@ -80,6 +81,8 @@ class Completion(unittest.TestCase):
     def test_ticket_cli_completes_commands_options_and_values(self):
         cases = [
             (("re",), ["render"]),
+            (("ch",), ["check"]),
+            (("check", "t.vt", "--j"), ["--json"]),
             (("s",), ["save", "set-clock", "status"]),
             (("render", "t.vt", "--m"), ["--mode"]),
             (("render", "t.vt", "--mode", "d"), ["design", "device"]),

@@ -127,3 +127,32 @@ TEST(EmulatorProgram, LiveModePlaysThePrinterForAProgram)
         1709251200);
     EXPECT_EQ(QFileInfo(dir.filePath("s.bin")).size(), 12);
 }
+
+TEST(EmulatorProgram, TheWorstCaseTicketFillsEveryPositionWithTheWidestDigit)
+{
+    QTemporaryDir dir;
+    emulator::UploadedTemplate upload = SampleTemplate(); // digits "0" and "1", equally wide
+    upload.pageImage = device::PackedImage::Blank(400, 140);
+    WriteStream(dir.filePath("t.bin"), BuildUploadStream(upload).Concatenate());
+    const auto ticketInk = [&](const QStringList& extra) {
+        QProcess process;
+        process.start(QStringLiteral(TICKET_PRINTER_EMU),
+                      QStringList{"decode", dir.filePath("t.bin"), "-o", dir.filePath("out")} + extra);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        const QImage ticket(dir.filePath("out/ticket.png"));
+        QImage field = ticket.copy(10, 20, 190, 40);
+        int ink = 0;
+        for (int y = 0; y < field.height(); ++y) {
+            for (int x = 0; x < field.width(); ++x) {
+                ink += qGray(field.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        return std::make_pair(ink, field);
+    };
+    const auto worst = ticketInk({"--worst-case", "--ticket", "11"});
+    EXPECT_GT(worst.first, 0);
+    // "000", as the ticket number 0 prints, not "011".
+    EXPECT_EQ(worst.second, ticketInk({"--ticket", "0"}).second);
+    EXPECT_NE(worst.second, ticketInk({"--ticket", "11"}).second);
+}

@@ -84,3 +84,36 @@ TEST(SampleTicket, HostileRectanglesAndMissingSetsNeitherCrashNorInkOutsideThePa
 }
 
 } // namespace
+
+TEST(SampleTicket, WorstCaseTextsRepeatTheWidestDigit)
+{
+    emulator::GlyphSet set = MakeGlyphSet(0, "0123", 5, 3);
+    set.glyphs[2] = MakeGlyph(2, '2', 11, 3); // the widest
+    set.glyphs[3] = MakeGlyph(3, '3', 11, 3); // as wide: the first of equals counts
+    EXPECT_EQ(emulator::WorstCaseNumberText(set, 4), "2222");
+    EXPECT_EQ(emulator::WorstCaseTimeText(set, 0), "2222-22-22 22:22:22");
+    EXPECT_EQ(emulator::WorstCaseTimeText(set, 3), "22/22/22");
+    EXPECT_EQ(emulator::WorstCaseTimeText(set, 11), "");
+}
+
+TEST(SampleTicket, TheWorstCaseFillsNumbersUpToTheEndingNumbersDigits)
+{
+    emulator::UploadedTemplate upload = SampleTemplate(); // three digits, ending number 999
+    upload.pageImage = device::PackedImage::Blank(400, 140);
+    TicketValues worst;
+    worst.worstCase = true;
+    // Both glyphs of the set are as wide: the worst case is "000" and a
+    // time of all zeros, whatever the values given.
+    worst.ticket = 11;
+    TicketValues zeros;
+    zeros.ticket = 0;
+    zeros.time = {2000, 1, 1, 0, 0, 0};
+    EXPECT_EQ(ComposeTicket(upload, worst), ComposeTicket(upload, zeros));
+
+    // An ending number of five digits needs five positions in a three-digit field.
+    upload.page.endingNumber = 20000;
+    emulator::UploadedTemplate fiveDigits = upload;
+    fiveDigits.page.ticketNumber.digitCount = 5;
+    EXPECT_EQ(ComposeTicket(upload, worst), ComposeTicket(fiveDigits, zeros));
+    EXPECT_NE(ComposeTicket(upload, worst), ComposeTicket(upload, zeros));
+}

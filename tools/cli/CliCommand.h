@@ -17,6 +17,8 @@ enum ExitStatus : int
     kExitPrinterBusy = 5,  // another program holds the printer
     kExitDeviceFailed = 6, // writing to the printer failed or it did not answer
     kExitCannotRender = 7, // the page is too large to draw or has no printable area
+    // check: the template has errors (a page that cannot be rendered is one).
+    kExitTemplateErrors = 7,
 };
 
 // ticket-cli's messages, in the user's language.
@@ -40,6 +42,7 @@ void PrintOut(const QString& text);
 void PrintError(const QString& text);
 
 // The commands, one per file.
+int RunCheck(const CliCommand& command, const QStringList& arguments);
 int RunDump(const CliCommand& command, const QStringList& arguments);
 int RunNew(const CliCommand& command, const QStringList& arguments);
 int RunRender(const CliCommand& command, const QStringList& arguments);

@@ -30,6 +30,11 @@ namespace {
 const CliCommand kCommands[] = {
     {"dump", "TEMPLATE.vt [--json]",
      QT_TRANSLATE_NOOP("cli::CliText", "print the form's settings and every element"), RunDump},
+    {"check", "TEMPLATE.vt [--json]",
+     QT_TRANSLATE_NOOP("cli::CliText",
+                       "find what will print wrong: fields too narrow for their widest value, elements "
+                       "left out or cut, illegible text, vanishing strokes and pictures, missing images"),
+     RunCheck},
     {"new", "OUT.vt [--paper 58|80]", QT_TRANSLATE_NOOP("cli::CliText", "write a new, empty template"),
      RunNew},
     {"render", "TEMPLATE.vt -o OUT.png [--mode design|static|preview|device]",
@@ -77,7 +82,8 @@ QString ProgramHelp(const QCommandLineParser& parser)
         {kExitPrinterBusy, QT_TRANSLATE_NOOP("cli::CliText", "printer busy")},
         {kExitDeviceFailed, QT_TRANSLATE_NOOP("cli::CliText", "writing to the printer failed")},
         {kExitCannotRender,
-         QT_TRANSLATE_NOOP("cli::CliText", "the page cannot be rendered: too large, or no printable area")},
+         QT_TRANSLATE_NOOP("cli::CliText", "the page cannot be rendered: too large, or no printable area; "
+                                           "for check: the template has errors")},
     };
     for (const auto& [status, meaning] : statuses) {
         text += QStringLiteral("  %1  %2\n").arg(status).arg(CliText::tr(meaning));

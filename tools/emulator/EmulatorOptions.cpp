@@ -138,9 +138,16 @@ struct OptionSet
                                              "2024-03-01 08:30:00)."),
                             QStringLiteral("time")};
 
+    QCommandLineOption worstCase{
+        QStringLiteral("worst-case"),
+        EmulatorText::tr("Fill every field of the sample ticket with its widest value instead: the widest "
+                         "digit of its glyph set in every position, so a field too narrow for busy days "
+                         "shows cut off.")};
+
     void AddTo(QCommandLineParser& parser) const
     {
-        parser.addOptions({help, version, out, streamOut, status, rate, ticket, waiting, serving, time});
+        parser.addOptions(
+            {help, version, out, streamOut, status, rate, ticket, waiting, serving, time, worstCase});
     }
 };
 
@@ -170,6 +177,7 @@ QString ReadTicketOptions(const QCommandLineParser& parser, const OptionSet& set
         }
         options.ticket.time = device::ToLocalDateTime(t);
     }
+    options.ticket.worstCase = parser.isSet(set.worstCase);
     options.outDir = parser.value(set.out);
     return {};
 }

@@ -73,14 +73,49 @@ void LayOutField(PackedImage& page, const GlyphSet& set, const DeviceRect& rect,
     }
 }
 
-void LayOutSlot(PackedImage& page, const UploadedTemplate& upload, const NumberSlot& slot, int value)
+int DecimalDigits(int value)
+{
+    int digits = 1;
+    for (; value >= 10; value /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+char WidestDigit(const GlyphSet& set)
+{
+    char widest = '0';
+    int width = -1;
+    for (char c = '0'; c <= '9'; ++c) {
+        const DecodedGlyph* glyph = FindGlyph(set, c);
+        if (glyph != nullptr && glyph->bitmap.width > width) {
+            widest = c;
+            width = glyph->bitmap.width;
+        }
+    }
+    return widest;
+}
+
+// The ticket and now-serving numbers run up to the ending number.
+void LayOutSlot(PackedImage& page, const UploadedTemplate& upload, const NumberSlot& slot, int value,
+                bool worstCase, bool boundedByEnding)
 {
     if (!slot.present) {
         return;
     }
-    if (const GlyphSet* set = FindSet(upload, slot.glyphSetIndex)) {
-        LayOutField(page, *set, slot.rect, NumberFieldText(value, slot.digitCount));
+    const GlyphSet* set = FindSet(upload, slot.glyphSetIndex);
+    if (set == nullptr) {
+        return;
     }
+    if (!worstCase) {
+        LayOutField(page, *set, slot.rect, NumberFieldText(value, slot.digitCount));
+        return;
+    }
+    int positions = std::max(1, int(slot.digitCount));
+    if (boundedByEnding) {
+        positions = std::max(positions, DecimalDigits(upload.page.endingNumber));
+    }
+    LayOutField(page, *set, slot.rect, WorstCaseNumberText(*set, positions));
 }
 
 } // namespace
@@ -134,15 +169,34 @@ std::string TimeFieldText(int formatIndex, const LocalDateTime& t)
     return text;
 }
 
+std::string WorstCaseNumberText(const GlyphSet& set, int positions)
+{
+    return std::string(std::size_t(std::max(0, positions)), WidestDigit(set));
+}
+
+std::string WorstCaseTimeText(const GlyphSet& set, int formatIndex)
+{
+    std::string text = TimeFieldText(formatIndex, LocalDateTime{2000, 1, 1, 0, 0, 0});
+    const char widest = WidestDigit(set);
+    for (char& c : text) {
+        if (c >= '0' && c <= '9') {
+            c = widest;
+        }
+    }
+    return text;
+}
+
 PackedImage ComposeTicket(const UploadedTemplate& upload, const TicketValues& values)
 {
     PackedImage page = upload.pageImage;
-    LayOutSlot(page, upload, upload.page.ticketNumber, values.ticket);
-    LayOutSlot(page, upload, upload.page.waitingCount, values.waiting);
-    LayOutSlot(page, upload, upload.page.nowServing, values.serving);
+    LayOutSlot(page, upload, upload.page.ticketNumber, values.ticket, values.worstCase, true);
+    LayOutSlot(page, upload, upload.page.waitingCount, values.waiting, values.worstCase, false);
+    LayOutSlot(page, upload, upload.page.nowServing, values.serving, values.worstCase, true);
     for (const TimeFieldRecord& field : upload.timeFields) {
         if (const GlyphSet* set = FindSet(upload, field.glyphSetIndex)) {
-            LayOutField(page, *set, field.rect, TimeFieldText(field.timeFormat, values.time));
+            LayOutField(page, *set, field.rect,
+                        values.worstCase ? WorstCaseTimeText(*set, field.timeFormat)
+                                         : TimeFieldText(field.timeFormat, values.time));
         }
     }
     return page;
