@@ -141,13 +141,16 @@ class SampleTemplates(unittest.TestCase):
                     # Every position, separators too, may take the set's widest glyph.
                     self.assertLessEqual(widest * positions, rect[2] - rect[0], (rect, widest, positions))
 
-    def test_the_template_check_finds_no_error(self):
+    def test_the_template_check_finds_nothing_to_mend(self):
         if not re.search(r"^\s+check\b", run(CLI, "--help").stdout, re.MULTILINE):
             self.skipTest("this ticket-cli has no check command")
         for name in SAMPLES:
             with self.subTest(name):
-                result = run(CLI, "check", self.installed(name))
+                result = run(CLI, "check", self.installed(name), "--json")
                 self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+                report = json.loads(result.stdout)
+                # A sample shows how a ticket should be made: no warning either.
+                self.assertEqual((report["errors"], report["warnings"]), (0, 0), report["findings"])
 
 
 if __name__ == "__main__":
