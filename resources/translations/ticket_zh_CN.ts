@@ -75,6 +75,26 @@ Saving asks for a new name and leaves the file as it is.
         <source>The printer is still receiving data; try again when the transfer has finished.</source>
         <translation>打印机仍在接收数据，请等传输结束后再试。</translation>
     </message>
+    <message>
+        <source>No samples found</source>
+        <translation>未找到示例</translation>
+    </message>
+    <message>
+        <source>Start a new template from %1</source>
+        <translation>以 %1 为起点新建模板</translation>
+    </message>
+    <message>
+        <source>The sample %1 cannot be opened.</source>
+        <translation>无法打开示例 %1。</translation>
+    </message>
+    <message>
+        <source>The sample %1 could not be read, so it opens as an empty form.
+
+%2</source>
+        <translation>无法读取示例 %1，因此打开为空白表单。
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>app::CommandTable</name>
@@ -441,6 +461,10 @@ Display grid</source>
         <source>Form edit</source>
         <translation>窗体编辑</translation>
     </message>
+    <message>
+        <source>Open Sample(&amp;M)</source>
+        <translation>打开示例(&amp;M)</translation>
+    </message>
 </context>
 <context>
     <name>app::FramePrompts</name>
@@ -479,6 +503,25 @@ Display grid</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>app::SampleTemplates</name>
+    <message>
+        <source>Bank, 80 mm, Chinese and English</source>
+        <translation>银行，80 毫米，中英文</translation>
+    </message>
+    <message>
+        <source>Clinic, 58 mm</source>
+        <translation>诊所，58 毫米</translation>
+    </message>
+    <message>
+        <source>Government service hall, 80 mm, Chinese</source>
+        <translation>政务服务大厅，80 毫米，中文</translation>
+    </message>
+    <message>
+        <source>Minimal ticket, 58 mm</source>
+        <translation>简易号票，58 毫米</translation>
     </message>
 </context>
 <context>

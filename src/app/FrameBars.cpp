@@ -101,9 +101,12 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
     QMenuBar* menuBar = window.menuBar();
 
     bars.fileMenu = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "File(&F)"));
+    AddCommands(*bars.fileMenu, commands, {ID_FILE_NEW, ID_FILE_OPEN});
+    bars.sampleMenu = bars.fileMenu->addMenu(QCoreApplication::translate("app::FrameBars", "Open Sample(&M)"));
+    bars.sampleMenu->setObjectName(QStringLiteral("sampleMenu"));
     AddCommands(*bars.fileMenu, commands,
-                {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT_PREVIEW,
-                 ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE, 0, ID_APP_EXIT});
+                {ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT_PREVIEW, ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE, 0,
+                 ID_APP_EXIT});
 
     QMenu* edit = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Edit(&E)"));
     AddCommands(*edit, commands,

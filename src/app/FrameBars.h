@@ -12,6 +12,8 @@ class CommandTable;
 struct FrameBars
 {
     QMenu* fileMenu = nullptr;
+    // File > Open Sample; the frame lists the samples in it.
+    QMenu* sampleMenu = nullptr;
     QToolBar* standard = nullptr;
     QToolBar* formEdit = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "app/FrameBars.h"
 #include "app/FramePrompts.h"
 #include "app/PrinterLink.h"
+#include "app/SampleTemplates.h"
 #include "app/StatusPanes.h"
 #include "app/UiLanguage.h"
 #include "document/DesignerDoc.h"
@@ -103,6 +104,8 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     m_commands = new CommandTable(this);
     const FrameBars bars = BuildFrameBars(*this, *m_commands);
     m_fileMenu = bars.fileMenu;
+    m_sampleMenu = bars.sampleMenu;
+    m_sampleFolders = options.sampleFolders ? *options.sampleFolders : SampleFolders();
     m_standard = bars.standard;
     m_formEdit = bars.formEdit;
     m_panes = new StatusPanes(*statusBar());
@@ -116,6 +119,8 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     InstallLayoutHandlers();
     InstallFileHandlers();
     InstallCheckHandlers();
+    RebuildSampleMenu();
+    connect(m_sampleMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildSampleMenu);
 
     m_documentWatch = std::make_unique<DocumentWatch>(*this, *m_commands);
     m_document.AddObserver(m_documentWatch.get());

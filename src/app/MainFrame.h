@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QDockWidget;
 class QMenu;
@@ -50,6 +51,8 @@ public:
         std::unique_ptr<FramePrompts> prompts;
         // When set, the enabling rules read it instead of the printer link.
         const DeviceState* deviceState = nullptr;
+        // Where File > Open Sample looks; the installed samples when unset.
+        std::optional<QStringList> sampleFolders;
     };
 
     explicit CMainFrame(document::CDesignerDoc& document);
@@ -84,6 +87,10 @@ public:
     // or the save fails.
     bool SaveModified();
     QStringList RecentFiles() const { return m_recentFiles; }
+    // Opens a sample as a new, untitled template: Save asks for a name, so
+    // the installed sample is never overwritten.
+    bool OpenSample(const QString& path);
+    QMenu* SampleMenu() const { return m_sampleMenu; }
 
     // Sends a transaction to the printer; false (the list dropped) when no
     // printer is connected.
@@ -136,6 +143,7 @@ private:
     // Shows the pane, at a modest height the first time.
     void RevealCheckResults();
     void Recheck();
+    void RebuildSampleMenu();
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
     void RestoreLayout();
@@ -157,6 +165,10 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
+    QMenu* m_sampleMenu = nullptr;
+    QStringList m_sampleFolders;
+    // The file name Save As suggests for an untitled template opened from a sample.
+    QString m_untitledName;
     QToolBar* m_standard = nullptr;
     QToolBar* m_formEdit = nullptr;
     QStackedWidget* m_centre = nullptr;

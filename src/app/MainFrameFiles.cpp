@@ -109,6 +109,7 @@ bool CMainFrame::NewDocument()
     }
     m_document.SetPathName(QString());
     m_document.SetModifiedFlag(false);
+    m_untitledName.clear();
     m_commands->UpdateAll();
     return true;
 }
@@ -130,6 +131,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         return false;
     }
     m_document.SetModifiedFlag(false);
+    m_untitledName.clear();
     const QStringList warnings = m_document.OpenWarnings();
     if (!warnings.isEmpty()) {
         // The file is not a template we can read. Saving must not overwrite
@@ -161,6 +163,10 @@ bool CMainFrame::SaveDocument()
 bool CMainFrame::SaveDocumentAs()
 {
     QString suggested = m_document.GetPathName();
+    if (suggested.isEmpty() && !m_untitledName.isEmpty()) {
+        // A template started from a sample keeps the sample's file name, in the home folder.
+        suggested = QDir::home().filePath(m_untitledName);
+    }
     if (suggested.isEmpty()) {
         suggested = QDir::home().filePath(
             QCoreApplication::translate("app::CMainFrame", "Vantro design template") + QStringLiteral(".vt"));

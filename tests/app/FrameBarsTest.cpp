@@ -92,9 +92,10 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
     EXPECT_EQ(menus[2]->title(), "View(&V)");
     EXPECT_EQ(menus[3]->title(), "Help(&H)");
 
-    EXPECT_EQ(Items(menus[0]), (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+    EXPECT_EQ(Items(menus[0]), (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, -1, ID_FILE_SAVE, ID_FILE_SAVE_AS,
                                            ID_FILE_PRINT_PREVIEW, ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE,
                                            ID_APP_EXIT}));
+    EXPECT_EQ(Submenu(menus[0], 0)->title(), "Open Sample(&M)");
     EXPECT_EQ(Items(menus[1]), (QList<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
                                            ID_CENTRE_VERTICAL, ID_CENTRE_HORIZONTAL}));
     // Centring has no button: the menu names it as the string table does.

@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace app::test {
 
@@ -64,7 +65,8 @@ public:
 struct FrameFixture
 {
     // keepSettings: start as the next session would, with what the last one stored.
-    explicit FrameFixture(bool keepSettings = false)
+    // sampleFolders: where File > Open Sample looks, instead of the installed samples.
+    explicit FrameFixture(bool keepSettings = false, std::optional<QStringList> sampleFolders = std::nullopt)
     {
         if (!keepSettings) {
             QSettings().clear();
@@ -76,6 +78,7 @@ struct FrameFixture
         options.startPrinterLink = false;
         options.prompts = std::move(scripted);
         options.deviceState = &device;
+        options.sampleFolders = std::move(sampleFolders);
         frame = std::make_unique<CMainFrame>(document, std::move(options));
     }
 
