@@ -418,6 +418,26 @@ Display grid</source>
         <source>HorizontalAlignment</source>
         <translation>水平居中</translation>
     </message>
+    <message>
+        <source>Check Template(&amp;K)</source>
+        <translation>检查模板(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Find what would print differently from the design before it is printed
+Check template</source>
+        <translation>在打印之前找出打印结果与设计不同之处
+检查模板</translation>
+    </message>
+    <message>
+        <source>Check Results</source>
+        <translation>检查结果</translation>
+    </message>
+    <message>
+        <source>Show the findings of the template check
+Check results</source>
+        <translation>显示模板检查的结果
+检查结果</translation>
+    </message>
 </context>
 <context>
     <name>app::FrameBars</name>
@@ -503,6 +523,18 @@ Display grid</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The check found %1 errors: the printer would not print this ticket as designed. The Check Results pane lists them.
+
+Upload the template anyway?</source>
+        <translation>检查发现 %1 个错误：打印机不会按设计打印此票据。“检查结果”窗格列出了这些错误。
+
+仍要上传模板吗？</translation>
+    </message>
+    <message>
+        <source>Upload Anyway</source>
+        <translation>仍然上传</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1124,18 @@ Display grid</source>
         <source>The ticket already holds an element of this kind.</source>
         <translation>票面上已有此类元素。</translation>
     </message>
+    <message>
+        <source>The check found nothing that would print differently from the design.</source>
+        <translation>检查未发现打印结果与设计不同之处。</translation>
+    </message>
+    <message>
+        <source>Template check: errors %1, warnings %2, notes %3.</source>
+        <translation>模板检查：错误 %1，警告 %2，提示 %3。</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the check found errors in the template.</source>
+        <translation>未发送任何数据：检查发现模板中有错误。</translation>
+    </message>
 </context>
 <context>
     <name>emulator::EmulatorText</name>
@@ -1262,6 +1306,97 @@ Display grid</source>
     <message>
         <source>Fill every field of the sample ticket with its widest value instead: the widest digit of its glyph set in every position, so a field too narrow for busy days shows cut off.</source>
         <translation>改为用每个字段最宽的值填写样票：每一位都用其字形集中最宽的数字，这样忙碌时放不下的字段会显示为被截断。</translation>
+    </message>
+</context>
+<context>
+    <name>panes::CCheckResultsWnd</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Ticket number</source>
+        <translation>排队号</translation>
+    </message>
+    <message>
+        <source>Waiting count</source>
+        <translation>等待人数</translation>
+    </message>
+    <message>
+        <source>Now serving</source>
+        <translation>当前服务号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Horizontal line</source>
+        <translation>水平线</translation>
+    </message>
+    <message>
+        <source>Vertical line</source>
+        <translation>垂直线</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元素</translation>
+    </message>
+    <message>
+        <source>%1 #%2</source>
+        <translation>%1 #%2</translation>
+    </message>
+    <message>
+        <source>Check the template (File menu) to see what may print differently.</source>
+        <translation>检查模板（文件菜单）以查看可能与设计不同的打印结果。</translation>
+    </message>
+    <message>
+        <source>No findings: the ticket prints as designed.</source>
+        <translation>没有发现问题：票据将按设计打印。</translation>
+    </message>
+    <message>
+        <source>Errors %1, warnings %2, notes %3. Double-click a finding to select its element.</source>
+        <translation>错误 %1，警告 %2，提示 %3。双击一条结果可选中其元素。</translation>
+    </message>
+    <message>
+        <source>Check Results</source>
+        <translation>检查结果</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>严重性</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>检查结果</translation>
     </message>
 </context>
 <context>
