@@ -15,6 +15,7 @@ from designer_session import DesignerSession, wait_until_changed
 
 DESIGNER, CLI = sys.argv.pop(1), sys.argv.pop(1)
 TEXT_TOOL = 103
+TEXT_ROW = "13"  # shown only while a text element is the selection
 
 
 def run_cli(*args):
@@ -35,9 +36,10 @@ class CheckOnX(unittest.TestCase):
         s.click(s.tool(TEXT_TOOL))
         # Top-left corner of the page: inside both margins.
         s.click(s.page(4, 4))
-        s.wait_for(lambda layout: layout["selected"] == 1)
+        s.wait_for(lambda layout: TEXT_ROW in layout["rows"])
+        # A click on the empty page selects the page itself.
         s.click(s.page(300, 400))
-        s.wait_for(lambda layout: layout["selected"] == 0)
+        s.wait_for(lambda layout: TEXT_ROW not in layout["rows"])
 
         s.key("F7")
         layout = s.wait_for(lambda l: any(f["element"] == 0 and "at" in f for f in l.get("findings", [])))
@@ -48,7 +50,7 @@ class CheckOnX(unittest.TestCase):
         # keyboard to the page: the arrows move it.
         s.move_to(finding["at"])
         s.xdotool("click", "--repeat", "2", "--delay", "80", 1)
-        s.wait_for(lambda l: l["selected"] == 1)
+        s.wait_for(lambda l: TEXT_ROW in l["rows"])
         s.key("Right", "Right", "Down")
         s.drag(s.page(30, 20), s.page(90, 110))
 
