@@ -1125,8 +1125,8 @@ Upload the template anyway?</source>
         <translation>票面上已有此类元素。</translation>
     </message>
     <message>
-        <source>The check found nothing that would print differently from the design.</source>
-        <translation>检查未发现打印结果与设计不同之处。</translation>
+        <source>Template check: no findings.</source>
+        <translation>模板检查：没有发现问题。</translation>
     </message>
     <message>
         <source>Template check: errors %1, warnings %2, notes %3.</source>

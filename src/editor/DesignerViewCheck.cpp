@@ -46,7 +46,7 @@ std::vector<check::Finding> CDesignerView::CheckTemplate()
         m_checks->ShowFindings(findings);
     }
     if (findings.empty()) {
-        emit StatusMessage(tr("The check found nothing that would print differently from the design."));
+        emit StatusMessage(tr("Template check: no findings."));
     } else {
         emit StatusMessage(tr("Template check: errors %1, warnings %2, notes %3.")
                                .arg(CountOf(findings, check::Severity::Error))
