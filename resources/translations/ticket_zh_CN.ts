@@ -1336,7 +1336,7 @@ Upload the template anyway?</source>
     </message>
     <message>
         <source>Ticket number</source>
-        <translation>排队号</translation>
+        <translation>取号号码</translation>
     </message>
     <message>
         <source>Waiting count</source>
@@ -1344,7 +1344,7 @@ Upload the template anyway?</source>
     </message>
     <message>
         <source>Now serving</source>
-        <translation>当前服务号</translation>
+        <translation>正在服务号码</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1352,15 +1352,15 @@ Upload the template anyway?</source>
     </message>
     <message>
         <source>Horizontal line</source>
-        <translation>水平线</translation>
+        <translation>横线</translation>
     </message>
     <message>
         <source>Vertical line</source>
-        <translation>垂直线</translation>
+        <translation>竖线</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation>矩形</translation>
+        <translation>方形</translation>
     </message>
     <message>
         <source>Circle</source>
