@@ -144,6 +144,13 @@ private:
     void RevealCheckResults();
     void Recheck();
     void RebuildSampleMenu();
+    // A template file is opened under its name; a sample opens untitled.
+    enum class OpenAs
+    {
+        File,
+        Sample
+    };
+    bool OpenTemplateFile(const QString& path, OpenAs as);
     void ShowPane(QDockWidget* dock);
     void SwitchPane(int direction);
     void RestoreLayout();

@@ -116,41 +116,55 @@ bool CMainFrame::NewDocument()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
+    return OpenTemplateFile(path, OpenAs::File);
+}
+
+bool CMainFrame::OpenTemplateFile(const QString& path, OpenAs as)
+{
     if (!SaveModified()) {
         return false;
     }
+    const bool sample = as == OpenAs::Sample;
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     if (!m_document.OnOpenDocument(fullPath)) {
-        QString text = QCoreApplication::translate("app::CMainFrame", "The file %1 cannot be opened.")
-                           .arg(Native(fullPath));
+        QString text = sample ? QCoreApplication::translate("app::CMainFrame", "The sample %1 cannot be opened.")
+                              : QCoreApplication::translate("app::CMainFrame", "The file %1 cannot be opened.");
+        text = text.arg(Native(fullPath));
         if (!m_document.LastError().isEmpty()) {
             text += QLatin1Char('\n') + m_document.LastError();
         }
-        RemoveRecentFile(fullPath);
+        if (!sample) {
+            RemoveRecentFile(fullPath);
+        }
         m_prompts->Warn(this, text);
         return false;
     }
     m_document.SetModifiedFlag(false);
-    m_untitledName.clear();
+    // A sample is where a template starts, not a file to edit: Save asks
+    // where the new template goes (suggesting the sample's name) and the
+    // installed sample stays as shipped, out of the recent files.
+    m_untitledName = sample ? QFileInfo(fullPath).fileName() : QString();
+    // A file that is not a template we can read gets no name either, so
+    // Save cannot overwrite it with the empty form by accident.
     const QStringList warnings = m_document.OpenWarnings();
+    const bool named = !sample && warnings.isEmpty();
+    m_document.SetPathName(named ? fullPath : QString());
+    if (named) {
+        AddRecentFile(fullPath);
+    }
+    m_commands->UpdateAll();
     if (!warnings.isEmpty()) {
-        // The file is not a template we can read. Saving must not overwrite
-        // it with the empty form by accident, so the template gets no name
-        // and Save asks for one.
-        m_document.SetPathName(QString());
-        m_commands->UpdateAll();
         TICKET_LOG(platform::Warning) << "Opened as an empty form: " << platform::Utf8(fullPath) << ": "
                                       << platform::Utf8(warnings.join(QStringLiteral("; ")));
-        m_prompts->Warn(this, QCoreApplication::translate(
-                                  "app::CMainFrame",
-                                  "%1 could not be read as a design template, so it opens as an empty form.\n"
-                                  "Saving asks for a new name and leaves the file as it is.\n\n%2")
-                                  .arg(Native(fullPath), warnings.join(QLatin1Char('\n'))));
-        return true;
+        const QString text =
+            sample ? QCoreApplication::translate("app::CMainFrame",
+                                                 "The sample %1 could not be read, so it opens as an empty form.\n\n%2")
+                   : QCoreApplication::translate(
+                         "app::CMainFrame",
+                         "%1 could not be read as a design template, so it opens as an empty form.\n"
+                         "Saving asks for a new name and leaves the file as it is.\n\n%2");
+        m_prompts->Warn(this, text.arg(Native(fullPath), warnings.join(QLatin1Char('\n'))));
     }
-    m_document.SetPathName(fullPath);
-    AddRecentFile(fullPath);
-    m_commands->UpdateAll();
     return true;
 }
 

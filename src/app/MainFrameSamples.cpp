@@ -1,16 +1,11 @@
 // File > Open Sample: the sample templates installed with the designer,
 // opened as new, untitled templates.
-#include "app/CommandTable.h"
-#include "app/FramePrompts.h"
 #include "app/MainFrame.h"
 #include "app/SampleTemplates.h"
-#include "document/DesignerDoc.h"
-#include "platform/Logger.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace app {
@@ -36,36 +31,7 @@ void CMainFrame::RebuildSampleMenu()
 
 bool CMainFrame::OpenSample(const QString& path)
 {
-    if (!SaveModified()) {
-        return false;
-    }
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    if (!m_document.OnOpenDocument(fullPath)) {
-        QString text = QCoreApplication::translate("app::CMainFrame", "The sample %1 cannot be opened.")
-                           .arg(QDir::toNativeSeparators(fullPath));
-        if (!m_document.LastError().isEmpty()) {
-            text += QLatin1Char('\n') + m_document.LastError();
-        }
-        m_prompts->Warn(this, text);
-        return false;
-    }
-    // A sample is where a template starts, not a file to edit: without a
-    // name, Save asks where the new template goes and the installed sample
-    // stays as shipped. It stays out of the recent files for the same reason.
-    m_document.SetModifiedFlag(false);
-    m_document.SetPathName(QString());
-    m_untitledName = QFileInfo(fullPath).fileName();
-    m_commands->UpdateAll();
-    const QStringList warnings = m_document.OpenWarnings();
-    if (!warnings.isEmpty()) {
-        TICKET_LOG(platform::Warning) << "Sample opened as an empty form: " << platform::Utf8(fullPath)
-                                      << ": " << platform::Utf8(warnings.join(QStringLiteral("; ")));
-        m_prompts->Warn(this, QCoreApplication::translate(
-                                  "app::CMainFrame",
-                                  "The sample %1 could not be read, so it opens as an empty form.\n\n%2")
-                                  .arg(QDir::toNativeSeparators(fullPath), warnings.join(QLatin1Char('\n'))));
-    }
-    return true;
+    return OpenTemplateFile(path, OpenAs::Sample);
 }
 
 } // namespace app

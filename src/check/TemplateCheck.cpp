@@ -32,6 +32,25 @@ bool HasErrors(const std::vector<Finding>& findings)
                        [](const Finding& finding) { return finding.severity == Severity::Error; });
 }
 
+FindingCounts CountFindings(const std::vector<Finding>& findings)
+{
+    FindingCounts counts;
+    for (const Finding& finding : findings) {
+        switch (finding.severity) {
+        case Severity::Error:
+            ++counts.errors;
+            break;
+        case Severity::Warning:
+            ++counts.warnings;
+            break;
+        case Severity::Note:
+            ++counts.notes;
+            break;
+        }
+    }
+    return counts;
+}
+
 QString SeverityKey(Severity severity)
 {
     switch (severity) {

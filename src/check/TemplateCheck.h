@@ -43,6 +43,14 @@ std::vector<Finding> CheckTemplate(MarkupUI::CFormUI& form);
 
 bool HasErrors(const std::vector<Finding>& findings);
 
+struct FindingCounts
+{
+    int errors = 0;
+    int warnings = 0;
+    int notes = 0;
+};
+FindingCounts CountFindings(const std::vector<Finding>& findings);
+
 // "error", "warning" or "note": stable, for scripts.
 QString SeverityKey(Severity severity);
 

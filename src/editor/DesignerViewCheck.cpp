@@ -5,20 +5,12 @@
 
 #include <QScrollBar>
 
-#include <algorithm>
-
 namespace editor {
 
 namespace {
 
 // Space left around an element scrolled into sight, so its handles show.
 constexpr int kRevealMargin = 24;
-
-int CountOf(const std::vector<check::Finding>& findings, check::Severity severity)
-{
-    return static_cast<int>(std::count_if(findings.begin(), findings.end(),
-                                          [severity](const check::Finding& f) { return f.severity == severity; }));
-}
 
 // How far a scroll bar must move so that [low, high) of the viewport lies
 // within [first, last); 0 when it already does.
@@ -48,10 +40,11 @@ std::vector<check::Finding> CDesignerView::CheckTemplate()
     if (findings.empty()) {
         emit StatusMessage(tr("Template check: no findings."));
     } else {
+        const check::FindingCounts counts = check::CountFindings(findings);
         emit StatusMessage(tr("Template check: errors %1, warnings %2, notes %3.")
-                               .arg(CountOf(findings, check::Severity::Error))
-                               .arg(CountOf(findings, check::Severity::Warning))
-                               .arg(CountOf(findings, check::Severity::Note)));
+                               .arg(counts.errors)
+                               .arg(counts.warnings)
+                               .arg(counts.notes));
     }
     return findings;
 }

@@ -9,8 +9,6 @@
 
 #include <QDateTime>
 
-#include <algorithm>
-
 namespace editor {
 
 bool CDesignerView::PrinterReady()
@@ -41,15 +39,11 @@ void CDesignerView::UploadData()
     // The operator sees what will come out wrong before the printer keeps
     // it; errors are sent only when the operator says so.
     const std::vector<check::Finding> findings = check::CheckTemplate(*m_form);
-    const auto errors = std::count_if(findings.begin(), findings.end(),
-                                      [](const check::Finding& f) { return f.severity == check::Severity::Error; });
-    const bool worthShowing = std::any_of(findings.begin(), findings.end(), [](const check::Finding& f) {
-        return f.severity != check::Severity::Note;
-    });
-    if (m_checks != nullptr && worthShowing) {
+    const check::FindingCounts counts = check::CountFindings(findings);
+    if (m_checks != nullptr && counts.errors + counts.warnings > 0) {
         m_checks->ShowFindings(findings);
     }
-    if (errors > 0 && m_checks != nullptr && !m_checks->ConfirmUploadWithErrors(static_cast<int>(errors))) {
+    if (counts.errors > 0 && m_checks != nullptr && !m_checks->ConfirmUploadWithErrors(counts.errors)) {
         emit StatusMessage(tr("Nothing was sent: the check found errors in the template."));
         return;
     }

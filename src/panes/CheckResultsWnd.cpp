@@ -147,14 +147,8 @@ void CCheckResultsWnd::ShowFindings(const std::vector<check::Finding>& findings)
 void CCheckResultsWnd::Refill()
 {
     m_list->clear();
-    int errors = 0;
-    int warnings = 0;
-    int notes = 0;
     for (size_t i = 0; i < m_findings.size(); ++i) {
         const check::Finding& finding = m_findings[i];
-        errors += finding.severity == check::Severity::Error ? 1 : 0;
-        warnings += finding.severity == check::Severity::Warning ? 1 : 0;
-        notes += finding.severity == check::Severity::Note ? 1 : 0;
         auto* item = new QTreeWidgetItem(m_list);
         item->setIcon(kSeverityColumn, SeverityIcon(finding.severity));
         item->setText(kSeverityColumn, SeverityName(finding.severity));
@@ -177,12 +171,13 @@ void CCheckResultsWnd::Refill()
         m_summary->setText(
             Translate(QT_TRANSLATE_NOOP("panes::CCheckResultsWnd", "No findings: the ticket prints as designed.")));
     } else {
+        const check::FindingCounts counts = check::CountFindings(m_findings);
         m_summary->setText(Translate(QT_TRANSLATE_NOOP("panes::CCheckResultsWnd",
                                                        "Errors %1, warnings %2, notes %3. Double-click a "
                                                        "finding to select its element."))
-                               .arg(errors)
-                               .arg(warnings)
-                               .arg(notes));
+                               .arg(counts.errors)
+                               .arg(counts.warnings)
+                               .arg(counts.notes));
     }
 }
 

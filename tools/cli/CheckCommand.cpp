@@ -99,19 +99,16 @@ int RunCheck(const CliCommand& command, const QStringList& arguments)
         return opened;
     }
     const std::vector<check::Finding> findings = check::CheckTemplate(*doc.GetForm());
-    int counts[3] = {};
-    for (const check::Finding& finding : findings) {
-        ++counts[int(finding.severity)];
-    }
+    const check::FindingCounts counts = check::CountFindings(findings);
     if (line.IsSet(json)) {
         QJsonArray list;
         for (const check::Finding& finding : findings) {
             list.append(FindingJson(finding));
         }
         const QJsonObject report{{QStringLiteral("template"), path},
-                                 {QStringLiteral("errors"), counts[int(check::Severity::Error)]},
-                                 {QStringLiteral("warnings"), counts[int(check::Severity::Warning)]},
-                                 {QStringLiteral("notes"), counts[int(check::Severity::Note)]},
+                                 {QStringLiteral("errors"), counts.errors},
+                                 {QStringLiteral("warnings"), counts.warnings},
+                                 {QStringLiteral("notes"), counts.notes},
                                  {QStringLiteral("findings"), list}};
         PrintOut(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Indented)).trimmed());
     } else {
@@ -120,11 +117,11 @@ int RunCheck(const CliCommand& command, const QStringList& arguments)
         }
         PrintOut(CliText::tr("%1: %2 errors, %3 warnings, %4 notes")
                      .arg(path)
-                     .arg(counts[int(check::Severity::Error)])
-                     .arg(counts[int(check::Severity::Warning)])
-                     .arg(counts[int(check::Severity::Note)]));
+                     .arg(counts.errors)
+                     .arg(counts.warnings)
+                     .arg(counts.notes));
     }
-    return check::HasErrors(findings) ? kExitTemplateErrors : kExitOk;
+    return counts.errors > 0 ? kExitTemplateErrors : kExitOk;
 }
 
 } // namespace cli
