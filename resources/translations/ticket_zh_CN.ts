@@ -629,10 +629,6 @@ Upload the template anyway?</source>
         <translation>该字段的字形没有尺寸（没有文字或没有框）：什么也打印不出来。</translation>
     </message>
     <message>
-        <source>Its widest value &quot;%1&quot; prints %2 dots wide, wider than the field&apos;s %3 dots.</source>
-        <translation>其最宽的值“%1”打印宽 %2 点，超过字段的 %3 点。</translation>
-    </message>
-    <message>
         <source>Its glyphs exceed the printer&apos;s 4096-dot limit and print at %1% of the designed size.</source>
         <translation>其字形超出打印机 4096 点的上限，按设计尺寸的 %1% 打印。</translation>
     </message>
@@ -703,6 +699,14 @@ Upload the template anyway?</source>
     <message>
         <source>The printer cannot fill this field in: it is left out.</source>
         <translation>打印机无法填写此字段：它被略去。</translation>
+    </message>
+    <message>
+        <source>Its widest value &quot;%1&quot; prints %2 dots wide, wider than the field&apos;s %3 dots: %4 dots are cut off.</source>
+        <translation>其最宽的值“%1”打印宽 %2 点，超过字段的 %3 点：有 %4 点被截掉。</translation>
+    </message>
+    <message>
+        <source>Its glyphs print %1 dots tall, taller than the field&apos;s %2 dots: %3 rows are cut off.</source>
+        <translation>其字形打印高 %1 点，超过字段的 %2 点：有 %3 行被截掉。</translation>
     </message>
 </context>
 <context>

@@ -2,10 +2,10 @@
 
 #include "check/CheckContext.h"
 #include "check/WorstCaseWidth.h"
+#include "device/FieldTexts.h"
 #include "elements/DesignLabelUI.h"
 #include "elements/ElementKind.h"
 #include "elements/FormUI.h"
-#include "platform/MulDiv.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +23,7 @@ void CheckNumberLength(CheckContext& context, const device::PlannedField& field,
     }
     const int ending = int(static_cast<uint16_t>(context.Form().GetMaxNum()));
     const int digitCount = int(static_cast<uint8_t>(label.GetNumLength()));
-    const int needed = DecimalDigits(ending);
+    const int needed = device::DecimalDigits(ending);
     if (digitCount < needed) {
         context.Report(Severity::Error, QStringLiteral("number-length-short"), field.childIndex,
                        QCoreApplication::translate("check", "The number length is %1, but the ending number %2 "
@@ -39,9 +39,7 @@ void CheckNumberLength(CheckContext& context, const device::PlannedField& field,
 
 void CheckWidth(CheckContext& context, const device::PlannedField& field, MarkupUI::CDesignLabelUI& label)
 {
-    const std::vector<QString> positions =
-        WorstCasePositions(field.kind, label.GetNumLength(), context.Form().GetMaxNum(), field.timeFormat);
-    const FieldWidth width = MeasureFieldWidth(label, positions, field.characters, context.Area());
+    const FieldWidth width = MeasureFieldWidth(label, field, context.Form().GetMaxNum(), context.Area());
     if (width.glyphsEmpty) {
         context.Report(Severity::Error, QStringLiteral("glyphs-empty"), field.childIndex,
                        QCoreApplication::translate("check", "The field's glyphs have no size (it shows no text "
@@ -49,24 +47,33 @@ void CheckWidth(CheckContext& context, const device::PlannedField& field, Markup
                        {{QStringLiteral("glyph_count"), double(field.characters.size())}});
         return;
     }
-    const int fieldWidth = int(field.deviceRect.Width());
-    // The glyphs are scaled so that the element's own text fills its box;
-    // what rounding adds to that text is not counted as overflow.
-    const int boxWidth = std::max(0, platform::MulDiv(label.GetFixedWidth(), context.Area().devWidth,
-                                                      context.Area().viewWidth));
-    const int limit = fieldWidth + std::max(0, width.sampleWidthDots - boxWidth);
-    if (width.worstWidthDots > limit) {
-        context.Report(Severity::Error, QStringLiteral("field-overflow"), field.childIndex,
-                       QCoreApplication::translate("check", "Its widest value \"%1\" prints %2 dots wide, wider "
-                                                            "than the field's %3 dots.")
-                           .arg(width.worstText)
-                           .arg(width.worstWidthDots)
-                           .arg(fieldWidth),
+    // Exactly what the printer cuts off, as the emulator lays it out.
+    if (width.cutWidthDots > 0 || width.cutHeightDots > 0) {
+        const int fieldWidth = int(field.deviceRect.Width());
+        const int fieldHeight = int(field.deviceRect.Height());
+        const QString message =
+            width.cutWidthDots > 0
+                ? QCoreApplication::translate("check", "Its widest value \"%1\" prints %2 dots wide, wider "
+                                                       "than the field's %3 dots: %4 dots are cut off.")
+                      .arg(width.worstText)
+                      .arg(width.worstWidthDots)
+                      .arg(fieldWidth)
+                      .arg(width.cutWidthDots)
+                : QCoreApplication::translate("check", "Its glyphs print %1 dots tall, taller than the field's "
+                                                       "%2 dots: %3 rows are cut off.")
+                      .arg(width.worstHeightDots)
+                      .arg(fieldHeight)
+                      .arg(width.cutHeightDots);
+        context.Report(Severity::Error, QStringLiteral("field-overflow"), field.childIndex, message,
                        {{QStringLiteral("positions"), double(width.positions)},
                         {QStringLiteral("widest_glyph_dots"), double(width.widestGlyphDots)},
                         {QStringLiteral("worst_case_width_dots"), double(width.worstWidthDots)},
                         {QStringLiteral("sample_width_dots"), double(width.sampleWidthDots)},
-                        {QStringLiteral("field_width_dots"), double(fieldWidth)}});
+                        {QStringLiteral("field_width_dots"), double(fieldWidth)},
+                        {QStringLiteral("cut_width_dots"), double(width.cutWidthDots)},
+                        {QStringLiteral("glyph_height_dots"), double(width.worstHeightDots)},
+                        {QStringLiteral("field_height_dots"), double(fieldHeight)},
+                        {QStringLiteral("cut_height_dots"), double(width.cutHeightDots)}});
     }
     if (width.shrinkFactor < 1.0) {
         context.Report(Severity::Warning, QStringLiteral("glyph-shrunk"), field.childIndex,

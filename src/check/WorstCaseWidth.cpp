@@ -1,106 +1,53 @@
 #include "check/WorstCaseWidth.h"
 
+#include "device/FieldLayout.h"
+#include "device/FieldTexts.h"
 #include "elements/DesignLabelUI.h"
 #include "elements/ElementKind.h"
-#include "elements/TimeFormatList.h"
-
-#include <QHash>
 
 #include <algorithm>
-#include <ctime>
 
 namespace check {
 
 namespace {
 
-const QString kDigits = QStringLiteral("0123456789");
-
-} // namespace
-
-int DecimalDigits(int value)
+int Clamped(int64_t value)
 {
-    int digits = 1;
-    for (; value >= 10; value /= 10) {
-        ++digits;
-    }
-    return digits;
+    return int(std::clamp<int64_t>(value, 0, INT32_MAX));
 }
 
-std::vector<QString> WorstCasePositions(int kind, int numLength, int endingNumber, int timeFormat)
+std::string WorstCaseText(const device::PlannedField& field, const std::vector<device::GlyphMetrics>& set,
+                          int digitCount, int endingNumber)
 {
-    // The printer takes the digit count as one byte and the ending number as 16 bits.
-    const int digitCount = int(static_cast<uint8_t>(numLength));
-    const int ending = int(static_cast<uint16_t>(endingNumber));
-    switch (kind) {
+    switch (field.kind) {
     case MarkupUI::kElementQueuingNum:
     case MarkupUI::kElementCurrentNum:
-        return std::vector<QString>(std::size_t(std::max(digitCount, DecimalDigits(ending))), kDigits);
+        return device::WorstCaseNumberText(set, device::WorstCaseNumberPositions(digitCount, endingNumber, true));
     case MarkupUI::kElementWaitingCount:
-        return std::vector<QString>(std::size_t(std::max(digitCount, 1)), kDigits);
-    case MarkupUI::kElementTime: {
-        if (timeFormat < 0 || timeFormat >= MarkupUI::TimeFormatList::kCount) {
-            return {};
-        }
-        // Any moment has the format's length; its digits stand for any digit.
-        std::tm moment{};
-        moment.tm_year = 2000 - 1900;
-        moment.tm_mon = 0;
-        moment.tm_mday = 1;
-        std::vector<QString> positions;
-        for (const QChar c : MarkupUI::TimeFormatList::Format(moment, timeFormat)) {
-            positions.push_back(c.isDigit() ? kDigits : QString(c));
-        }
-        return positions;
-    }
+        return device::WorstCaseNumberText(set,
+                                           device::WorstCaseNumberPositions(digitCount, endingNumber, false));
+    case MarkupUI::kElementTime:
+        return device::WorstCaseTimeText(set, field.timeFormat);
     default:
         return {};
     }
 }
 
-FieldWidth MeasureFieldWidth(MarkupUI::CDesignLabelUI& label, const std::vector<QString>& positions,
-                             const QString& glyphSet, const device::PrintableArea& area)
+} // namespace
+
+FieldWidth MeasureFieldWidth(MarkupUI::CDesignLabelUI& label, const device::PlannedField& field,
+                             int endingNumber, const device::PrintableArea& area)
 {
-    // Every character needed, measured once.
-    QString characters = glyphSet + label.GetText();
-    for (const QString& position : positions) {
-        characters += position;
-    }
-    QString unique;
-    for (const QChar c : characters) {
-        if (!unique.contains(c)) {
-            unique += c;
-        }
-    }
-    const std::vector<device::GlyphSizing> sizes = device::MeasureGlyphs(label, unique, area);
-    QHash<QChar, device::GlyphSizing> sizeOf;
-    for (qsizetype i = 0; i < unique.size(); ++i) {
-        sizeOf.insert(unique.at(i), sizes[std::size_t(i)]);
-    }
-
+    // The glyphs the upload sends, sized as it sizes them.
+    const std::vector<device::GlyphSizing> sizes = device::MeasureGlyphs(label, field.characters, area);
+    std::vector<device::GlyphMetrics> set;
     FieldWidth width;
-    width.positions = int(positions.size());
-    int64_t worst = 0;
-    for (const QString& position : positions) {
-        QChar widest = position.isEmpty() ? QChar(u' ') : position.front();
-        for (const QChar c : position) {
-            if (sizeOf.value(c).printed.cx > sizeOf.value(widest).printed.cx) {
-                widest = c;
-            }
-        }
-        width.worstText += widest;
-        worst += sizeOf.value(widest).printed.cx;
-        width.widestGlyphDots = std::max(width.widestGlyphDots, sizeOf.value(widest).printed.cx);
-    }
-    width.worstWidthDots = int(std::min<int64_t>(worst, INT32_MAX));
-    int64_t sample = 0;
-    for (const QChar c : label.GetText()) {
-        sample += sizeOf.value(c).printed.cx;
-    }
-    width.sampleWidthDots = int(std::min<int64_t>(sample, INT32_MAX));
-
-    bool anyEmpty = glyphSet.isEmpty();
-    for (const QChar c : glyphSet) {
-        const device::GlyphSizing& glyph = sizeOf.value(c);
+    bool anyEmpty = field.characters.isEmpty();
+    for (qsizetype i = 0; i < field.characters.size(); ++i) {
+        const device::GlyphSizing& glyph = sizes[std::size_t(i)];
+        set.push_back(device::GlyphMetrics{static_cast<uint8_t>(field.characters.at(i).toLatin1()),
+                                           glyph.printed.cx, glyph.printed.cy});
+        width.widestGlyphDots = std::max(width.widestGlyphDots, glyph.printed.cx);
         anyEmpty = anyEmpty || glyph.printed.cx <= 0 || glyph.printed.cy <= 0;
         if (glyph.scale < width.shrinkFactor) {
             width.shrinkFactor = glyph.scale;
@@ -109,6 +56,18 @@ FieldWidth MeasureFieldWidth(MarkupUI::CDesignLabelUI& label, const std::vector<
         }
     }
     width.glyphsEmpty = anyEmpty;
+
+    const platform::Rect& r = field.deviceRect;
+    const device::DeviceRect rect{r.left, r.top, r.right, r.bottom};
+    const std::string worst = WorstCaseText(field, set, label.GetNumLength(), endingNumber);
+    const device::FieldLayout layout = device::LayOutField(set, rect, worst);
+    width.positions = int(worst.size());
+    width.worstText = QString::fromLatin1(worst.data(), qsizetype(worst.size()));
+    width.worstWidthDots = Clamped(layout.lineWidth);
+    width.worstHeightDots = layout.lineHeight;
+    width.cutWidthDots = Clamped(layout.cutWidthDots);
+    width.cutHeightDots = Clamped(layout.cutHeightDots);
+    width.sampleWidthDots = Clamped(device::LayOutField(set, rect, label.GetText().toLatin1().toStdString()).lineWidth);
     return width;
 }
 

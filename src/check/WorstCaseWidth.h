@@ -1,10 +1,9 @@
 #pragma once
 
 #include "device/GlyphRaster.h"
+#include "device/UploadPlan.h"
 
 #include <QString>
-
-#include <vector>
 
 namespace MarkupUI {
 class CDesignLabelUI;
@@ -12,28 +11,21 @@ class CDesignLabelUI;
 
 namespace check {
 
-// Digits of a non-negative number in decimal (0 has one).
-int DecimalDigits(int value);
-
-// The characters each position of a field's longest value can hold, left
-// to right. Ticket and now-serving numbers: every digit in each of
-// max(digit count, digits of the ending number) positions; the waiting
-// count: every digit in each of its digit count positions (at least one);
-// a time: its format as the printer prints it, every digit at a digit's
-// place and the separators as they are. The hexadecimal letters of a number's
-// glyph set never appear in a decimal number and are left out. The digit
-// count is the byte the upload sends.
-std::vector<QString> WorstCasePositions(int kind, int numLength, int endingNumber, int timeFormat);
-
-// How wide a field prints at its worst, in printer dots, by the glyph sizes
-// the upload sends.
+// How a field prints at its widest, laid out by the printer's field model
+// (device/FieldLayout.h) from the glyph sizes the upload sends: the widest
+// digit in every position (numbers: the digit count, and for the ticket and
+// now-serving numbers at least the ending number's digits; times: the
+// format's digits, the separators as they are).
 struct FieldWidth
 {
     int positions = 0;
-    QString worstText;        // the widest character of every position
-    int worstWidthDots = 0;   // their glyphs side by side
-    int sampleWidthDots = 0;  // the glyphs of the element's own text, which they are scaled to fill
-    int widestGlyphDots = 0;  // the widest glyph of any position
+    QString worstText;        // the widest value
+    int worstWidthDots = 0;   // the dots it advances
+    int worstHeightDots = 0;  // its tallest glyph
+    int cutWidthDots = 0;     // what the field's rectangle cuts off across
+    int cutHeightDots = 0;    // and down
+    int sampleWidthDots = 0;  // the element's own text, laid out the same
+    int widestGlyphDots = 0;  // the widest glyph of the set
     bool glyphsEmpty = false; // the glyphs have no size: the field prints nothing
     // The 4,096-dot limit on the glyph set: the smallest factor it applied
     // and that glyph's height before and after.
@@ -42,7 +34,7 @@ struct FieldWidth
     int printedHeightDots = 0;
 };
 
-FieldWidth MeasureFieldWidth(MarkupUI::CDesignLabelUI& label, const std::vector<QString>& positions,
-                             const QString& glyphSet, const device::PrintableArea& area);
+FieldWidth MeasureFieldWidth(MarkupUI::CDesignLabelUI& label, const device::PlannedField& field,
+                             int endingNumber, const device::PrintableArea& area);
 
 } // namespace check

@@ -18,11 +18,13 @@ using checktest::Page;
 namespace {
 
 const QString kFont = QStringLiteral("name='Liberation Sans' height='20'");
+// Fields in a face whose digits, separators and space are one width.
+const QString kFieldFont = QStringLiteral("name='Liberation Mono' height='20'");
 
 CControlUI* AddField(Page& page, int kind, const platform::Rect& rect)
 {
     CControlUI* field = page.Add(kind, rect);
-    field->SetAttribute(QStringLiteral("font"), kFont);
+    field->SetAttribute(QStringLiteral("font"), kFieldFont);
     return field;
 }
 
@@ -131,7 +133,9 @@ const FaultCase kFaults[] = {
      "field-overflow", Severity::Error, 0},
     {"WaitingCountPaddedWithABlank",
      [](Page& page) {
+         // In a face whose blank is narrower than its digits.
          CControlUI* field = AddField(page, kElementWaitingCount, {100, 100, 180, 140});
+         field->SetAttribute(QStringLiteral("font"), kFont);
          field->SetAttribute(QStringLiteral("waitingcount"), QStringLiteral("7"));
      },
      "field-overflow", Severity::Error, 0},

@@ -11,6 +11,7 @@ import zipfile
 CLI = sys.argv.pop(1)
 TEMPLATE_ERRORS = 7
 FONT = "name='Liberation Sans' height='20'"
+FIELD_FONT = "name='Liberation Mono' height='20'"
 
 
 def run(*args, env=None):
@@ -28,8 +29,8 @@ def template(path, elements):
 CLEAN = [
     f'<TextEdit text="Welcome" float="true" pos="60,170,0,0" width="340" height="30" font="{FONT}" />\n',
     f'<QueuingNum float="true" pos="100,220,0,0" width="120" height="40" num_length="4" queuingnum="123" '
-    f'font="{FONT}" />\n',
-    f'<Time float="true" pos="60,300,0,0" width="200" height="30" timeformat="yyyy-mm-dd" font="{FONT}" />\n',
+    f'font="{FIELD_FONT}" />\n',
+    f'<Time float="true" pos="60,300,0,0" width="200" height="30" timeformat="yyyy-mm-dd" font="{FIELD_FONT}" />\n',
     '<Rectangle float="true" pos="60,370,0,0" width="340" height="110" />\n',
 ]
 # A time field saved with a short text: its glyphs are scaled to fill the box

@@ -25,7 +25,8 @@ MARKUP = """<?xml version="1.0" encoding="utf-8" standalone="yes" ?>
     <QueuingNum text="0213" float="true" pos="110,185,0,0" width="240" height="100" num_length="4" />
     <Rectangle bordersize="3" float="true" pos="50,300,0,0" width="360" height="150" />
     <Circular bordersize="2" float="true" pos="180,330,0,0" width="100" height="100" />
-    <Time text="2026-12-10 11:22:33" float="true" pos="80,470,0,0" width="300" height="30" />
+    <Time text="2026-12-10 11:22:33" float="true" pos="80,470,0,0" width="290" height="30"
+          font="name='Liberation Mono' height='30'" />
   </Form>
 </Window>
 """

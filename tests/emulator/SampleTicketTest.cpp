@@ -1,13 +1,14 @@
 #include "SampleTemplate.h"
 
-#include "emulator/SampleTicket.h"
+#include "device/FieldTexts.h"
+#include "device/PrintedTicket.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using emulator::ComposeTicket;
-using emulator::TicketValues;
+using device::ComposeTicket;
+using device::TicketValues;
 
 // Ink dots of image inside [left, right) x [top, bottom).
 int InkIn(const device::PackedImage& image, int left, int top, int right, int bottom)
@@ -23,9 +24,9 @@ int InkIn(const device::PackedImage& image, int left, int top, int right, int bo
 
 TEST(SampleTicket, FieldTextsFollowDigitCountAndTimeFormat)
 {
-    EXPECT_EQ(emulator::NumberFieldText(7, 3), "007");
-    EXPECT_EQ(emulator::NumberFieldText(1234, 3), "1234"); // never cut
-    EXPECT_EQ(emulator::NumberFieldText(5, 0), "5");
+    EXPECT_EQ(device::NumberFieldText(7, 3), "007");
+    EXPECT_EQ(device::NumberFieldText(1234, 3), "1234"); // never cut
+    EXPECT_EQ(device::NumberFieldText(5, 0), "5");
     const device::LocalDateTime t{2024, 3, 1, 8, 5, 9};
     const std::pair<int, const char*> formats[] = {{0, "2024-03-01 08:05:09"},
                                                    {1, "03/01/24 08:05:09"},
@@ -40,7 +41,7 @@ TEST(SampleTicket, FieldTextsFollowDigitCountAndTimeFormat)
                                                    {10, "09"},
                                                    {11, ""}};
     for (const auto& [index, text] : formats) {
-        EXPECT_EQ(emulator::TimeFieldText(index, t), text) << index;
+        EXPECT_EQ(device::TimeFieldText(index, t), text) << index;
     }
 }
 
@@ -90,10 +91,10 @@ TEST(SampleTicket, WorstCaseTextsRepeatTheWidestDigit)
     emulator::GlyphSet set = MakeGlyphSet(0, "0123", 5, 3);
     set.glyphs[2] = MakeGlyph(2, '2', 11, 3); // the widest
     set.glyphs[3] = MakeGlyph(3, '3', 11, 3); // as wide: the first of equals counts
-    EXPECT_EQ(emulator::WorstCaseNumberText(set, 4), "2222");
-    EXPECT_EQ(emulator::WorstCaseTimeText(set, 0), "2222-22-22 22:22:22");
-    EXPECT_EQ(emulator::WorstCaseTimeText(set, 3), "22/22/22");
-    EXPECT_EQ(emulator::WorstCaseTimeText(set, 11), "");
+    EXPECT_EQ(device::WorstCaseNumberText(device::MetricsOf(set), 4), "2222");
+    EXPECT_EQ(device::WorstCaseTimeText(device::MetricsOf(set), 0), "2222-22-22 22:22:22");
+    EXPECT_EQ(device::WorstCaseTimeText(device::MetricsOf(set), 3), "22/22/22");
+    EXPECT_EQ(device::WorstCaseTimeText(device::MetricsOf(set), 11), "");
 }
 
 TEST(SampleTicket, TheWorstCaseFillsNumbersUpToTheEndingNumbersDigits)

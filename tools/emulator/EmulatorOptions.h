@@ -1,6 +1,6 @@
 #pragma once
 
-#include "emulator/SampleTicket.h"
+#include "device/PrintedTicket.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -46,7 +46,7 @@ struct EmulatorOptions
     QString streamOut;      // live: where every received byte is kept
     int status = 0x18;      // live: the port status answered
     int bytesPerSecond = 0; // live: how fast the printer takes data; 0: at once
-    TicketValues ticket;
+    device::TicketValues ticket;
     std::vector<std::string> command; // live: the program and its arguments
 };
 

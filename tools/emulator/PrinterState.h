@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/FrameRecords.h"
 #include "device/PackedImage.h"
+#include "device/PrinterTemplate.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,34 +10,11 @@
 
 namespace emulator {
 
-struct DecodedGlyph
-{
-    std::uint8_t position = 0;
-    std::uint8_t code = 0;
-    device::PackedImage bitmap;
-
-    bool operator==(const DecodedGlyph&) const = default;
-};
-
-struct GlyphSet
-{
-    std::uint8_t index = 0;
-    std::vector<DecodedGlyph> glyphs;
-
-    bool operator==(const GlyphSet&) const = default;
-};
-
-// What one template upload leaves in the printer.
-struct UploadedTemplate
-{
-    std::uint8_t department = 0;
-    device::PageRecord page;
-    std::vector<device::TimeFieldRecord> timeFields; // in frame order, index = position
-    std::vector<GlyphSet> glyphSets;                 // index = position
-    device::PackedImage pageImage;                   // 0 x 0 when the upload sent no dots
-
-    bool operator==(const UploadedTemplate&) const = default;
-};
+// The decoder fills the same record of an upload that the designer's
+// preview builds, so both print the ticket with one model.
+using DecodedGlyph = device::PrinterGlyph;
+using GlyphSet = device::PrinterGlyphSet;
+using UploadedTemplate = device::PrinterTemplate;
 
 // What the printer keeps between transactions. Each transaction takes effect
 // only once its end frame has arrived, so a broken one leaves this untouched.

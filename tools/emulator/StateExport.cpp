@@ -2,6 +2,8 @@
 
 #include "emulator/StateReport.h"
 
+#include "device/PrintedTicket.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,6 +33,27 @@ QJsonValue SlotJson(const NumberSlot& slot)
 QJsonObject SizeJson(const PackedImage& image)
 {
     return {{"width", image.width}, {"height", image.height}};
+}
+
+QJsonArray WidestValuesJson(const UploadedTemplate& t)
+{
+    TicketValues worst;
+    worst.worstCase = true;
+    QJsonArray fields;
+    for (const PrintedField& field : LayOutTicketFields(t, worst)) {
+        QJsonObject entry{{"field", QString::fromStdString(field.name)},
+                          {"text", QString::fromStdString(field.text)},
+                          {"glyphSetSent", field.set != nullptr}};
+        if (field.set != nullptr) {
+            entry.insert("widthDots", qint64(field.layout.lineWidth));
+            entry.insert("heightDots", field.layout.lineHeight);
+            entry.insert("fits", field.layout.Fits());
+            entry.insert("cutWidthDots", qint64(field.layout.cutWidthDots));
+            entry.insert("cutHeightDots", qint64(field.layout.cutHeightDots));
+        }
+        fields.append(entry);
+    }
+    return fields;
 }
 
 QJsonObject TemplateJson(const UploadedTemplate& t)
@@ -68,7 +91,8 @@ QJsonObject TemplateJson(const UploadedTemplate& t)
             {"nowServing", SlotJson(p.nowServing)},
             {"timeFields", timeFields},
             {"glyphSets", sets},
-            {"pageImage", SizeJson(t.pageImage)}};
+            {"pageImage", SizeJson(t.pageImage)},
+            {"widestValues", WidestValuesJson(t)}};
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "emulator/StateReport.h"
 
+#include "device/PrintedTicket.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -30,6 +32,30 @@ std::string SizeText(const PackedImage& image)
     return to_string(image.width) + " x " + to_string(image.height);
 }
 
+// Whether each field leaves room for its widest value, as the printer lays it out.
+std::string DescribeWidestValues(const UploadedTemplate& t)
+{
+    TicketValues worst;
+    worst.worstCase = true;
+    std::string text;
+    for (const PrintedField& field : LayOutTicketFields(t, worst)) {
+        text += "widest " + field.name + ": ";
+        if (field.set == nullptr) {
+            text += "no glyph set\n";
+            continue;
+        }
+        const FieldLayout& layout = field.layout;
+        text += "\"" + field.text + "\" " + to_string(layout.lineWidth) + " x " + to_string(layout.lineHeight) +
+                " dots in " + to_string(std::int64_t{field.rect.right} - field.rect.left) + " x " +
+                to_string(std::int64_t{field.rect.bottom} - field.rect.top) + ", ";
+        text += layout.Fits() ? std::string("fits")
+                              : "cut off by " + to_string(layout.cutWidthDots) + " dots across and " +
+                                    to_string(layout.cutHeightDots) + " down";
+        text += "\n";
+    }
+    return text;
+}
+
 std::string DescribeTemplate(const UploadedTemplate& t)
 {
     const PageRecord& p = t.page;
@@ -58,6 +84,7 @@ std::string DescribeTemplate(const UploadedTemplate& t)
         text += "\n";
     }
     text += "page image: " + SizeText(t.pageImage) + "\n";
+    text += DescribeWidestValues(t);
     return text;
 }
 

@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-bool WriteState(const PrinterState& state, const TicketValues& values, const std::filesystem::path& dir,
+bool WriteState(const PrinterState& state, const device::TicketValues& values, const std::filesystem::path& dir,
                 std::string& error)
 {
     std::error_code ec;
@@ -85,7 +85,7 @@ bool WriteState(const PrinterState& state, const TicketValues& values, const std
         // A page without dots has no picture to show.
         if (!upload->pageImage.IsEmpty()) {
             out.Picture("page.png", ToImage(upload->pageImage));
-            out.Picture("ticket.png", ToImage(ComposeTicket(*upload, values)));
+            out.Picture("ticket.png", ToImage(device::ComposeTicket(*upload, values)));
         }
     }
     error = out.error();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "emulator/PrinterState.h"
-#include "emulator/SampleTicket.h"
+#include "device/PrintedTicket.h"
 
 #include <filesystem>
 #include <string>
@@ -13,7 +13,7 @@ namespace emulator {
 // per glyph) and ticket.png, a sample ticket with the given values; for a
 // print, printed.png (and printed.pbm). False with error set when a file
 // could not be written; the others are still written.
-bool WriteState(const PrinterState& state, const TicketValues& values, const std::filesystem::path& dir,
+bool WriteState(const PrinterState& state, const device::TicketValues& values, const std::filesystem::path& dir,
                 std::string& error);
 
 } // namespace emulator
