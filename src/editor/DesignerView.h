@@ -80,7 +80,7 @@ public:
     bool DeleteElement(MarkupUI::CControlUI* element);
     void RestoreElement(MarkupUI::CControlUI* element, MarkupUI::CControlUI* parent, int index = -1);
     // Places a new element of a kind on the page; nullptr when it cannot be.
-    MarkupUI::CControlUI* CreateElement(int kind, const platform::Rect& rect);
+    MarkupUI::CControlUI* CreateElement(int kind, const platform::Rect& rect, bool placedByClick = false);
     // Adds an element to the selection as its primary element; the page is
     // never selected together with its elements.
     void AddToSelection(MarkupUI::CControlUI* element);

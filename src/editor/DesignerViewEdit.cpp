@@ -1,6 +1,7 @@
 // The design view's changes to the template: placing elements, applying
 // drags, undo and redo, nudging with the arrow keys.
 #include "editor/DesignerView.h"
+#include "editor/PlacementDefaults.h"
 
 #include "editor/PropertySheetSink.h"
 #include "editor/ToolSource.h"
@@ -181,7 +182,7 @@ void CDesignerView::RestoreElement(CControlUI* element, CControlUI* parent, int 
     parent->SetPos(parent->GetPos());
 }
 
-CControlUI* CDesignerView::CreateElement(int kind, const Rect& rect)
+CControlUI* CDesignerView::CreateElement(int kind, const Rect& rect, bool placedByClick)
 {
     if (!m_form || !m_manager) {
         return nullptr;
@@ -201,6 +202,9 @@ CControlUI* CDesignerView::CreateElement(int kind, const Rect& rect)
         return nullptr;
     }
     element->SetDesignLevel(m_form->GetDesignLevel() + 1);
+    if (placedByClick) {
+        ApplyFieldFont(*element);
+    }
     m_form->SetPos(m_form->GetPos());
     if (!element->IsFloat()) {
         element->SetFixedWidth(m_form->GetFixedWidth());
@@ -212,6 +216,9 @@ CControlUI* CDesignerView::CreateElement(int kind, const Rect& rect)
     if (!defaults.isEmpty()) {
         element->ApplyAttributeList(defaults);
         m_form->SetPos(m_form->GetPos());
+    }
+    if (placedByClick) {
+        FitPlacedField(*m_form, *element);
     }
     const MarkupUI::ControlPtr parent(m_form.get());
     PushAction([this, element, parent](bool undo) {

@@ -3,6 +3,7 @@
 // events move along; nothing waits in a loop of its own.
 #include "editor/DesignerView.h"
 
+#include "editor/PlacementDefaults.h"
 #include "editor/PropertySheetSink.h"
 #include "editor/ToolSource.h"
 #include "elements/ElementKind.h"
@@ -24,8 +25,6 @@ CControlUI* ItselfIfFound(CControlUI* control, void*)
     return control;
 }
 
-constexpr int kDefaultWidth = 60;
-constexpr int kDefaultHeight = 30;
 constexpr int kSmallBand = 10;
 
 } // namespace
@@ -231,10 +230,11 @@ void CDesignerView::FinishRubberBand(bool changed, const Rect& band)
 {
     const Point at = m_band.point;
     const MarkupUI::ControlPtr hitElement = std::move(m_band.hitElement);
-    const Rect bounds = changed ? Ordered(band)
-                                : Rect{at.x, at.y, platform::SaturatingAdd(at.x, kDefaultWidth),
-                                       platform::SaturatingAdd(at.y, kDefaultHeight)};
     const int tool = m_tools != nullptr ? m_tools->SelectedToolId() : MarkupUI::kElementPointerTool;
+    const platform::Size clickSize = ClickPlacementSize(tool);
+    const Rect clickBox{at.x, at.y, platform::SaturatingAdd(at.x, clickSize.cx),
+                        platform::SaturatingAdd(at.y, clickSize.cy)};
+    const Rect bounds = changed ? Ordered(band) : clickBox;
     if (changed && tool == MarkupUI::kElementPointerTool && m_form) {
         std::vector<CControlUI*> touched;
         for (int i = 0; i < m_form->GetCount(); ++i) {
@@ -257,10 +257,9 @@ void CDesignerView::FinishRubberBand(bool changed, const Rect& band)
     }
     if (tool > MarkupUI::kElementPointerTool) {
         if (m_form && m_form->GetPos().Contains(at)) {
-            const bool small = bounds.Width() < kSmallBand && bounds.Height() < kSmallBand;
-            CreateElement(tool, small ? Rect{at.x, at.y, platform::SaturatingAdd(at.x, kDefaultWidth),
-                                             platform::SaturatingAdd(at.y, kDefaultHeight)}
-                                      : bounds);
+            // A click, or a band too small to mean a size, places the default box.
+            const bool click = !changed || (bounds.Width() < kSmallBand && bounds.Height() < kSmallBand);
+            CreateElement(tool, click ? clickBox : bounds, click);
         }
         if (m_tools != nullptr) {
             m_tools->SelectPointerTool();

@@ -1,6 +1,11 @@
 // Selecting, moving, resizing and placing elements with real mouse events.
 #include "ViewTestSupport.h"
 
+#include "check/TemplateCheck.h"
+#include "elements/DesignLabelUI.h"
+
+#include <QFontInfo>
+
 #include <gtest/gtest.h>
 
 namespace editor::test {
@@ -258,6 +263,38 @@ TEST(MouseEditing, KindMarkersSelectTheirElement)
     wide->SetText("Window");
     f.Click(445, 305); // the marker, 6 px right of the element
     EXPECT_EQ(f.Selected(), std::vector<CControlUI*>{wide});
+}
+
+// Placed by a click on either paper, anywhere on the page, a field prints its
+// widest value uncut and raises nothing in the check, in a face that is
+// installed rather than substituted.
+TEST(MouseEditing, FieldsPlacedByAClickPassTheCheckAsPlaced)
+{
+    const int kinds[] = {MarkupUI::kElementQueuingNum, MarkupUI::kElementWaitingCount,
+                         MarkupUI::kElementCurrentNum, MarkupUI::kElementTime};
+    for (const char* paper : {"58", "80"}) {
+        for (const int kind : kinds) {
+            for (const int x : {60, 117, 203}) {
+                ViewFixture f;
+                f.Form().SetAttribute(QStringLiteral("model"), QString::fromLatin1(paper));
+                f.Form().SetPos(f.Form().GetPos());
+                f.tools.selected = kind;
+                f.Click(x, 150);
+                ASSERT_EQ(f.Form().GetCount(), 1) << paper << " " << kind;
+                CControlUI* placed = f.Form().GetItemAt(0);
+                const std::vector<check::Finding> findings = check::CheckTemplate(f.Form());
+                for (const check::Finding& finding : findings) {
+                    ADD_FAILURE() << paper << " mm, kind " << kind << " at " << x << ": "
+                                  << finding.code.toStdString() << " " << finding.message.toStdString();
+                }
+                EXPECT_EQ(placed->GetPos().left, x);
+                auto* label = static_cast<MarkupUI::CDesignLabelUI*>(
+                    placed->GetInterface(QStringLiteral("DesignLabel")));
+                ASSERT_NE(label, nullptr);
+                EXPECT_EQ(QFontInfo(label->GetDrawingFont()).family(), QStringLiteral("Liberation Mono"));
+            }
+        }
+    }
 }
 
 } // namespace
