@@ -179,6 +179,7 @@ void CMainFrame::CreateView()
     });
     connect(m_view, &editor::CDesignerView::CommandStatesChanged, m_commands, &CommandTable::UpdateAll);
     connect(m_view, &editor::CDesignerView::CommandStatesChanged, this, &CMainFrame::ScheduleRecheck);
+    connect(m_view, &editor::CDesignerView::TemplateEdited, this, &CMainFrame::ScheduleRecheck);
     connect(m_view, &editor::CDesignerView::PropertiesPaneRequested, this, [this] { ShowPane(m_properties); });
 }
 

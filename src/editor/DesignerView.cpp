@@ -41,6 +41,7 @@ CDesignerView::CDesignerView(document::CDesignerDoc& document, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     m_document.AddObserver(this);
+    m_history.SetChangeListener([this] { emit TemplateEdited(); });
     if (m_document.GetForm() != nullptr) {
         OnInitialUpdate();
     }

@@ -144,6 +144,8 @@ signals:
     void PropertiesPaneRequested();
     // The Delete key.
     void DeleteRequested();
+    // A change to the template was recorded, undone or redone, by anyone.
+    void TemplateEdited();
 
 protected:
     bool event(QEvent* event) override;

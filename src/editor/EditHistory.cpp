@@ -30,6 +30,7 @@ void EditHistory::Push(EditAction action)
     m_actions.push_back(std::move(action));
     ++m_current;
     UpdateModifiedFlag();
+    Changed();
 }
 
 void EditHistory::Undo()
@@ -42,6 +43,7 @@ void EditHistory::Undo()
     const EditAction action = m_actions[static_cast<std::size_t>(m_current)];
     action(true);
     UpdateModifiedFlag();
+    Changed();
 }
 
 void EditHistory::Redo()
@@ -53,18 +55,27 @@ void EditHistory::Redo()
     action(false);
     ++m_current;
     UpdateModifiedFlag();
+    Changed();
 }
 
 void EditHistory::MarkChangedOutside()
 {
     m_clean = -1;
     UpdateModifiedFlag();
+    Changed();
 }
 
 void EditHistory::UpdateModifiedFlag()
 {
     if (m_document != nullptr) {
         m_document->SetModifiedFlag(m_clean != m_current);
+    }
+}
+
+void EditHistory::Changed()
+{
+    if (m_listener) {
+        m_listener();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace document {
@@ -21,6 +22,11 @@ class EditHistory
 public:
     // Starts empty for a document (none: the flag is left alone).
     void Reset(document::CDesignerDoc* document);
+
+    // Called after every change is recorded, undone or redone, whoever made
+    // it (the view, the property grid, the clipboard), so what follows the
+    // template (the check's findings) never misses one.
+    void SetChangeListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
     // Records a change that has just been made, dropping what could be redone.
     void Push(EditAction action);
@@ -43,11 +49,13 @@ public:
 
 private:
     void UpdateModifiedFlag();
+    void Changed();
 
     document::CDesignerDoc* m_document = nullptr;
     int m_clean = 0;
     int m_current = 0;
     std::vector<EditAction> m_actions;
+    std::function<void()> m_listener;
 };
 
 } // namespace editor

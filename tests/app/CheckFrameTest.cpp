@@ -8,8 +8,14 @@
 #include "editor/DesignerView.h"
 #include "elements/ElementKind.h"
 #include "panes/CheckResultsWnd.h"
+#include "panes/PropertiesWnd.h"
+#include "panes/PropertyGrid.h"
+#include "panes/PropertyRow.h"
+#include "panes/PropertyTree.h"
+#include "panes/UIProperties.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -75,6 +81,36 @@ TEST(CheckInFrame, FindingsListTheirElementAndADoubleClickSelectsIt)
     EXPECT_FALSE(pane.isVisible());
     f.frame->ClosePreview();
     EXPECT_TRUE(pane.isVisible());
+}
+
+// The list follows edits made in the property grid as it follows the mouse.
+TEST(CheckInFrame, AnEditTypedIntoThePropertyGridChecksAgain)
+{
+    FrameFixture f;
+    f.frame->resize(1000, 760);
+    f.frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.frame.get()));
+    editor::CDesignerView& view = *f.frame->View();
+    panes::CCheckResultsWnd& pane = *f.frame->CheckResultsDock();
+    MarkupUI::CControlUI* lost = view.CreateElement(kElementText, platform::Rect{2, 2, 20, 20});
+    ASSERT_NE(lost, nullptr);
+    f.frame->Commands().Action(ID_CHECK_TEMPLATE)->trigger();
+    ASSERT_NE(RowAbout(pane, 0), nullptr);
+
+    auto* properties = static_cast<panes::CPropertiesWnd*>(f.frame->PropertiesDock());
+    ASSERT_TRUE(view.SelectChildAt(0));
+    panes::PropertyGrid& grid = *properties->Sheet()->Grid();
+    panes::PropertyRow* pos = properties->Sheet()->Row(panes::PropertyRowId::Pos);
+    ASSERT_NE(pos, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !grid.ValueRect(pos).isEmpty(); }));
+    QTest::mouseClick(grid.Tree()->viewport(), Qt::LeftButton, {}, grid.ValueRect(pos).center());
+    ASSERT_TRUE(grid.IsEditing());
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("100, 150, 300, 200"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lost->GetPos() == platform::Rect{100, 150, 300, 200}; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RowAbout(pane, 0) == nullptr; }, 3000));
 }
 
 } // namespace
