@@ -99,6 +99,8 @@ TEST(CheckInFrame, AnEditTypedIntoThePropertyGridChecksAgain)
 
     auto* properties = static_cast<panes::CPropertiesWnd*>(f.frame->PropertiesDock());
     ASSERT_TRUE(view.SelectChildAt(0));
+    // What the selection started has run: only the edit can check again.
+    QTest::qWait(1000);
     panes::PropertyGrid& grid = *properties->Sheet()->Grid();
     panes::PropertyRow* pos = properties->Sheet()->Row(panes::PropertyRowId::Pos);
     ASSERT_NE(pos, nullptr);
