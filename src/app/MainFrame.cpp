@@ -329,6 +329,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The preview hides the bars and panes: the layout kept is the editor's.
+    ClosePreview();
     SaveLayout();
     event->accept();
 }

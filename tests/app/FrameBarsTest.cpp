@@ -262,6 +262,24 @@ TEST(FrameBars, BarAndPaneLayoutComesBackAtTheNextStart)
     EXPECT_TRUE(next.frame->ToolboxDock()->isVisible());
 }
 
+TEST(FrameBars, ClosingDuringThePreviewKeepsTheEditorsLayout)
+{
+    {
+        FrameFixture f;
+        f.frame->show();
+        f.frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+        ASSERT_FALSE(f.frame->ToolboxDock()->isVisible());
+        ASSERT_TRUE(f.frame->close());
+    }
+    FrameFixture next(/*keepSettings=*/true);
+    next.frame->show();
+    EXPECT_TRUE(next.frame->menuBar()->isVisible());
+    EXPECT_TRUE(next.frame->StandardToolBar()->isVisible());
+    EXPECT_TRUE(next.frame->FormEditToolBar()->isVisible());
+    EXPECT_TRUE(next.frame->ToolboxDock()->isVisible());
+    EXPECT_TRUE(next.frame->PropertiesDock()->isVisible());
+}
+
 TEST(FrameBars, AboutDialogIsChineseInEitherLanguage)
 {
     AboutDialog about;
