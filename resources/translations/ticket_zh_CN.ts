@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -501,7 +501,7 @@ Check results</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <source>&amp;Don&apos;t Save</source>
+        <source>&amp;Don't Save</source>
         <translation>不保存(&amp;N)</translation>
     </message>
     <message>
@@ -625,11 +625,11 @@ Upload the template anyway?</source>
         <translation>号码长度为 %1，但结束号码 %2 需要 %3 位数字。</translation>
     </message>
     <message>
-        <source>The field&apos;s glyphs have no size (it shows no text or has no box): it prints nothing.</source>
+        <source>The field's glyphs have no size (it shows no text or has no box): it prints nothing.</source>
         <translation>该字段的字形没有尺寸（没有文字或没有框）：什么也打印不出来。</translation>
     </message>
     <message>
-        <source>Its glyphs exceed the printer&apos;s 4096-dot limit and print at %1% of the designed size.</source>
+        <source>Its glyphs exceed the printer's 4096-dot limit and print at %1% of the designed size.</source>
         <translation>其字形超出打印机 4096 点的上限，按设计尺寸的 %1% 打印。</translation>
     </message>
     <message>
@@ -645,11 +645,11 @@ Upload the template anyway?</source>
         <translation>该字段压在已打印的内容上（%1 个墨点）：打印机会叠印在上面。</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; is not in the template.</source>
+        <source>The image "%1" is not in the template.</source>
         <translation>模板中没有图像“%1”。</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; cannot be read.</source>
+        <source>The image "%1" cannot be read.</source>
         <translation>无法读取图像“%1”。</translation>
     </message>
     <message>
@@ -673,7 +673,7 @@ Upload the template anyway?</source>
         <translation>其线条粗 %1 个打印点，不足一点：可能消失或打印不均。</translation>
     </message>
     <message>
-        <source>Its colour is lighter than the printer&apos;s black-and-white threshold: it does not print.</source>
+        <source>Its colour is lighter than the printer's black-and-white threshold: it does not print.</source>
         <translation>其颜色浅于打印机的黑白阈值：打印不出来。</translation>
     </message>
     <message>
@@ -701,11 +701,11 @@ Upload the template anyway?</source>
         <translation>打印机无法填写此字段：它被略去。</translation>
     </message>
     <message>
-        <source>Its widest value &quot;%1&quot; prints %2 dots wide, wider than the field&apos;s %3 dots: %4 dots are cut off.</source>
+        <source>Its widest value "%1" prints %2 dots wide, wider than the field's %3 dots: %4 dots are cut off.</source>
         <translation>其最宽的值“%1”打印宽 %2 点，超过字段的 %3 点：有 %4 点被截掉。</translation>
     </message>
     <message>
-        <source>Its glyphs print %1 dots tall, taller than the field&apos;s %2 dots: %3 rows are cut off.</source>
+        <source>Its glyphs print %1 dots tall, taller than the field's %2 dots: %3 rows are cut off.</source>
         <translation>其字形打印高 %1 点，超过字段的 %2 点：有 %3 行被截掉。</translation>
     </message>
 </context>
@@ -740,11 +740,11 @@ Upload the template anyway?</source>
         <translation>用法: ticket-cli %1</translation>
     </message>
     <message>
-        <source>Try &quot;ticket-cli %1 --help&quot; for more information.</source>
-        <translation>运行 &quot;ticket-cli %1 --help&quot; 了解更多信息。</translation>
+        <source>Try "ticket-cli %1 --help" for more information.</source>
+        <translation>运行 "ticket-cli %1 --help" 了解更多信息。</translation>
     </message>
     <message>
-        <source>The printer&apos;s device node, for example /dev/usb/lp0 (default: the first printer found).</source>
+        <source>The printer's device node, for example /dev/usb/lp0 (default: the first printer found).</source>
         <translation>打印机的设备节点，例如 /dev/usb/lp0（默认: 找到的第一台打印机）。</translation>
     </message>
     <message>
@@ -752,12 +752,12 @@ Upload the template anyway?</source>
         <translation>打印机 &lt;seconds&gt; 秒内没有接收数据时放弃（默认: %1）。</translation>
     </message>
     <message>
-        <source>--timeout needs a whole number of seconds from 1 to %1, not &quot;%2&quot;</source>
-        <translation>--timeout 需要 1 到 %1 之间的整数秒数，而不是 &quot;%2&quot;</translation>
+        <source>--timeout needs a whole number of seconds from 1 to %1, not "%2"</source>
+        <translation>--timeout 需要 1 到 %1 之间的整数秒数，而不是 "%2"</translation>
     </message>
     <message>
-        <source>The local time to set, &quot;YYYY-MM-DD HH:MM:SS&quot; (default: now).</source>
-        <translation>要设置的本地时间，&quot;YYYY-MM-DD HH:MM:SS&quot;（默认: 现在）。</translation>
+        <source>The local time to set, "YYYY-MM-DD HH:MM:SS" (default: now).</source>
+        <translation>要设置的本地时间，"YYYY-MM-DD HH:MM:SS"（默认: 现在）。</translation>
     </message>
     <message>
         <source>ticket-cli: the printer did not report its status</source>
@@ -828,16 +828,16 @@ Upload the template anyway?</source>
         <translation>要描述的模板。</translation>
     </message>
     <message>
-        <source>Write the bytes to &lt;file&gt; (&quot;-&quot;: standard output).</source>
-        <translation>把字节写到 &lt;file&gt;（&quot;-&quot;: 标准输出）。</translation>
+        <source>Write the bytes to &lt;file&gt; ("-": standard output).</source>
+        <translation>把字节写到 &lt;file&gt;（"-": 标准输出）。</translation>
     </message>
     <message>
         <source>Also write the size of every write to &lt;file&gt;, one a line.</source>
         <translation>同时把每次写入的大小写到 &lt;file&gt;，每行一个。</translation>
     </message>
     <message>
-        <source>The clock&apos;s local time, &quot;YYYY-MM-DD HH:MM:SS&quot; (clock only; default: now).</source>
-        <translation>时钟的本地时间，&quot;YYYY-MM-DD HH:MM:SS&quot;（仅用于 clock；默认: 现在）。</translation>
+        <source>The clock's local time, "YYYY-MM-DD HH:MM:SS" (clock only; default: now).</source>
+        <translation>时钟的本地时间，"YYYY-MM-DD HH:MM:SS"（仅用于 clock；默认: 现在）。</translation>
     </message>
     <message>
         <source>upload, print or clock.</source>
@@ -880,11 +880,11 @@ Upload the template anyway?</source>
         <translation>内存不足</translation>
     </message>
     <message>
-        <source>Write the PNG picture to &lt;file&gt; (&quot;-&quot;: standard output).</source>
-        <translation>把 PNG 图片写到 &lt;file&gt;（&quot;-&quot;: 标准输出）。</translation>
+        <source>Write the PNG picture to &lt;file&gt; ("-": standard output).</source>
+        <translation>把 PNG 图片写到 &lt;file&gt;（"-": 标准输出）。</translation>
     </message>
     <message>
-        <source>What to draw: design (the page as the designer shows it, the default), static (only what is printed from the page image), preview (the black-and-white print preview) or device (the printer&apos;s 1-bit page image).</source>
+        <source>What to draw: design (the page as the designer shows it, the default), static (only what is printed from the page image), preview (the black-and-white print preview) or device (the printer's 1-bit page image).</source>
         <translation>绘制内容: design（设计器显示的页面，默认）、static（仅页面图像中打印的部分）、preview（黑白打印预览）或 device（打印机的 1 位页面图像）。</translation>
     </message>
     <message>
@@ -916,8 +916,8 @@ Upload the template anyway?</source>
         <translation>要写出的模板文件。</translation>
     </message>
     <message>
-        <source>--paper is 58 or 80, not &quot;%1&quot;</source>
-        <translation>--paper 只能是 58 或 80，而不是 &quot;%1&quot;</translation>
+        <source>--paper is 58 or 80, not "%1"</source>
+        <translation>--paper 只能是 58 或 80，而不是 "%1"</translation>
     </message>
     <message>
         <source>The template to open.</source>
@@ -932,11 +932,11 @@ Upload the template anyway?</source>
         <translation>ticket-cli: 警告: %1 打开为空白模板: %2</translation>
     </message>
     <message>
-        <source>ticket-cli: --at needs &quot;YYYY-MM-DD HH:MM:SS&quot;, not &quot;%1&quot;</source>
-        <translation>ticket-cli: --at 需要 &quot;YYYY-MM-DD HH:MM:SS&quot; 格式，而不是 &quot;%1&quot;</translation>
+        <source>ticket-cli: --at needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+        <translation>ticket-cli: --at 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
     </message>
     <message>
-        <source>print the form&apos;s settings and every element</source>
+        <source>print the form's settings and every element</source>
         <translation>显示模板的页面设置和每个元素</translation>
     </message>
     <message>
@@ -944,7 +944,7 @@ Upload the template anyway?</source>
         <translation>写出一个新的空白模板</translation>
     </message>
     <message>
-        <source>draw the page as the designer shows it (design), its printed part (static), the print preview, or the printer&apos;s 1-bit page image (device)</source>
+        <source>draw the page as the designer shows it (design), its printed part (static), the print preview, or the printer's 1-bit page image (device)</source>
         <translation>按设计器显示的样子绘制页面 (design)、其打印部分 (static)、打印预览 (preview) 或打印机的 1 位页面图像 (device)</translation>
     </message>
     <message>
@@ -960,15 +960,15 @@ Upload the template anyway?</source>
         <translation>把模板上传到打印机</translation>
     </message>
     <message>
-        <source>print a template&apos;s static page at once</source>
+        <source>print a template's static page at once</source>
         <translation>立即打印模板的静态页面</translation>
     </message>
     <message>
-        <source>set the printer&apos;s clock to now or to the given local time</source>
+        <source>set the printer's clock to now or to the given local time</source>
         <translation>把打印机时钟设为现在或指定的本地时间</translation>
     </message>
     <message>
-        <source>show the printer&apos;s port status</source>
+        <source>show the printer's port status</source>
         <translation>显示打印机的端口状态</translation>
     </message>
     <message>
@@ -1004,8 +1004,8 @@ Upload the template anyway?</source>
         <translation>写入打印机失败</translation>
     </message>
     <message>
-        <source>&quot;ticket-cli COMMAND --help&quot; shows the options of a command.</source>
-        <translation>&quot;ticket-cli 命令 --help&quot; 显示命令的选项。</translation>
+        <source>"ticket-cli COMMAND --help" shows the options of a command.</source>
+        <translation>"ticket-cli 命令 --help" 显示命令的选项。</translation>
     </message>
     <message>
         <source>Opens, checks and draws queue-ticket printer templates (*.vt) and sends them to the printer, without a display.</source>
@@ -1016,8 +1016,8 @@ Upload the template anyway?</source>
         <translation>命令:</translation>
     </message>
     <message>
-        <source>Try &quot;ticket-cli --help&quot; for more information.</source>
-        <translation>运行 &quot;ticket-cli --help&quot; 了解更多信息。</translation>
+        <source>Try "ticket-cli --help" for more information.</source>
+        <translation>运行 "ticket-cli --help" 了解更多信息。</translation>
     </message>
     <message>
         <source>a command is missing</source>
@@ -1172,11 +1172,11 @@ Upload the template anyway?</source>
         <translation>live 的退出状态:</translation>
     </message>
     <message>
-        <source>the command&apos;s own status (0 to 123)</source>
+        <source>the command's own status (0 to 123)</source>
         <translation>命令自身的状态（0 到 123）</translation>
     </message>
     <message>
-        <source>the command succeeded, but what it sent breaks the printer&apos;s rules</source>
+        <source>the command succeeded, but what it sent breaks the printer's rules</source>
         <translation>命令成功，但它发送的内容不符合打印机的规则</translation>
     </message>
     <message>
@@ -1200,8 +1200,8 @@ Upload the template anyway?</source>
         <translation>ticket-printer-emu: %1</translation>
     </message>
     <message>
-        <source>Try &quot;ticket-printer-emu --help&quot; for more information.</source>
-        <translation>运行 &quot;ticket-printer-emu --help&quot; 了解更多信息。</translation>
+        <source>Try "ticket-printer-emu --help" for more information.</source>
+        <translation>运行 "ticket-printer-emu --help" 了解更多信息。</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
@@ -1228,36 +1228,36 @@ Upload the template anyway?</source>
         <translation>live: 打印机每秒最多接收 &lt;bytes&gt; 字节（默认: 立即全部接收）。</translation>
     </message>
     <message>
-        <source>The sample ticket&apos;s number (default 1).</source>
+        <source>The sample ticket's number (default 1).</source>
         <translation>样票的票号（默认 1）。</translation>
     </message>
     <message>
-        <source>The sample ticket&apos;s waiting count (default 0).</source>
+        <source>The sample ticket's waiting count (default 0).</source>
         <translation>样票的等待人数（默认 0）。</translation>
     </message>
     <message>
-        <source>The sample ticket&apos;s number being served (default 0).</source>
+        <source>The sample ticket's number being served (default 0).</source>
         <translation>样票的当前服务号（默认 0）。</translation>
     </message>
     <message>
-        <source>The sample ticket&apos;s time, &quot;YYYY-MM-DD HH:MM:SS&quot; (default 2024-03-01 08:30:00).</source>
-        <translation>样票的时间，&quot;YYYY-MM-DD HH:MM:SS&quot;（默认 2024-03-01 08:30:00）。</translation>
+        <source>The sample ticket's time, "YYYY-MM-DD HH:MM:SS" (default 2024-03-01 08:30:00).</source>
+        <translation>样票的时间，"YYYY-MM-DD HH:MM:SS"（默认 2024-03-01 08:30:00）。</translation>
     </message>
     <message>
-        <source>--%1 needs a decimal number from 0 to %2, not &quot;%3&quot;</source>
-        <translation>--%1 需要 0 到 %2 之间的十进制数，而不是 &quot;%3&quot;</translation>
+        <source>--%1 needs a decimal number from 0 to %2, not "%3"</source>
+        <translation>--%1 需要 0 到 %2 之间的十进制数，而不是 "%3"</translation>
     </message>
     <message>
-        <source>--time needs &quot;YYYY-MM-DD HH:MM:SS&quot;, not &quot;%1&quot;</source>
-        <translation>--time 需要 &quot;YYYY-MM-DD HH:MM:SS&quot; 格式，而不是 &quot;%1&quot;</translation>
+        <source>--time needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+        <translation>--time 需要 "YYYY-MM-DD HH:MM:SS" 格式，而不是 "%1"</translation>
     </message>
     <message>
-        <source>--status needs a byte, 0x00 to 0xFF or 0 to 255, not &quot;%1&quot;</source>
-        <translation>--status 需要一个字节，0x00 到 0xFF 或 0 到 255，而不是 &quot;%1&quot;</translation>
+        <source>--status needs a byte, 0x00 to 0xFF or 0 to 255, not "%1"</source>
+        <translation>--status 需要一个字节，0x00 到 0xFF 或 0 到 255，而不是 "%1"</translation>
     </message>
     <message>
-        <source>--rate needs a decimal number of bytes from 1 to %1, not &quot;%2&quot;</source>
-        <translation>--rate 需要 1 到 %1 之间的十进制字节数，而不是 &quot;%2&quot;</translation>
+        <source>--rate needs a decimal number of bytes from 1 to %1, not "%2"</source>
+        <translation>--rate 需要 1 到 %1 之间的十进制字节数，而不是 "%2"</translation>
     </message>
     <message>
         <source>live needs a command to run</source>
@@ -1442,7 +1442,7 @@ Upload the template anyway?</source>
         <translation>文件导入失败！</translation>
     </message>
     <message>
-        <source>Pictures of the template still use &quot;%1&quot; and will show nothing without it. Remove it from the template? Cancel does not bring it back.</source>
+        <source>Pictures of the template still use "%1" and will show nothing without it. Remove it from the template? Cancel does not bring it back.</source>
         <translation>模板中仍有图片使用“%1”，删除后这些图片将不显示。是否从模板中删除？点击“取消”不会恢复。</translation>
     </message>
 </context>
@@ -1706,6 +1706,10 @@ mm</source>
     <message>
         <source>Department</source>
         <translation>部门</translation>
+    </message>
+    <message>
+        <source>The face and style of the text. Its height follows the box: it is fitted again whenever the text, the box or its position changes.</source>
+        <translation>文字的字体和样式。字高随元素框而定：文字、框或位置改变时会重新适应。</translation>
     </message>
 </context>
 <context>

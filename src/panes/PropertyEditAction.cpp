@@ -84,6 +84,10 @@ void PropertyEditAction::operator()(bool undo) const
     if (WriteElement(value)) {
         WriteRows(value);
         Cascade();
+        // A text, number, size or format written fits the font again.
+        if (!m_pane.isNull()) {
+            m_pane->Sheet()->RefreshFontRow(Target());
+        }
     }
     if (m_surface != nullptr) {
         m_surface->InvalidateView();

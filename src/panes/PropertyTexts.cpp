@@ -76,6 +76,11 @@ constexpr std::array kTexts = {
     PropertyText{kTextMarginBottomDescription, QT_TRANSLATE_NOOP("panes::CUIProperties", "Bottom margin\nmm"),
                  "下边距\n毫米"},
     PropertyText{kTextFont, QT_TRANSLATE_NOOP("panes::CUIProperties", "Font"), "字体"},
+    PropertyText{kTextFontDescription,
+                 QT_TRANSLATE_NOOP("panes::CUIProperties",
+                                   "The face and style of the text. Its height follows the box: it is fitted "
+                                   "again whenever the text, the box or its position changes."),
+                 "文字的字体和样式。字高随元素框而定：文字、框或位置改变时会重新适应。"},
     PropertyText{kTextDisplayString, QT_TRANSLATE_NOOP("panes::CUIProperties", "Display string"),
                  "显示字符串"},
     PropertyText{kTextBorderSize, QT_TRANSLATE_NOOP("panes::CUIProperties", "Boder size"), "线宽"},

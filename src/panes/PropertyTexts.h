@@ -50,6 +50,7 @@ enum PropertyTextId : int
     kTextTimeWhenPrinting = 192,
     kTextImageDescription = 193,
     kTextDepartment = 200,
+    kTextFontDescription = 201,
 };
 
 // One text in English (the source text) and Chinese.

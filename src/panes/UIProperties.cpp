@@ -135,7 +135,7 @@ void CUIProperties::BuildRows()
     }
     AddRow(std::move(margin));
 
-    AddRow(MakeNamedRow(Kind::Font, kTextFont, platform::FontDescription{}, PropertyRowId::Font));
+    AddRow(MakeRow(Kind::Font, kTextFont, kTextFontDescription, platform::FontDescription{}, PropertyRowId::Font));
     AddRow(MakeRow(Kind::Image, kTextImage, kTextImageDescription, QString(), PropertyRowId::Image));
     AddRow(MakeRow(Kind::Text, kTextText, kTextDisplayString, QString(), PropertyRowId::Text));
 
@@ -302,6 +302,19 @@ void CUIProperties::UpdatePosRows(CControlUI* element)
 {
     if (element != nullptr && element == m_current) {
         FillPosRows(*element);
+        RefreshFontRow(element);
+    }
+}
+
+void CUIProperties::RefreshFontRow(CControlUI* element)
+{
+    // A new box or text fits the font again: the row, and the font chooser
+    // it opens, always start from the element's own description.
+    if (element == nullptr || element != m_current) {
+        return;
+    }
+    if (const auto* label = static_cast<const CDesignLabelUI*>(element->GetInterface(QStringLiteral("DesignLabel")))) {
+        Row(PropertyRowId::Font)->SetValueAndBaseline(label->GetFontDescription());
     }
 }
 

@@ -37,6 +37,8 @@ public:
     void HideAllRows(bool redraw);
     // Refreshes the position rows, when the element is the one shown.
     void UpdatePosRows(MarkupUI::CControlUI* element);
+    // The Font row shows the element's description as it is now.
+    void RefreshFontRow(MarkupUI::CControlUI* element);
     // Refreshes the margin rows: left, top, right, bottom millimetres.
     void UpdateMarginRows(const platform::Rect& margins);
 

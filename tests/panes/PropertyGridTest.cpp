@@ -3,6 +3,7 @@
 #include "elements/DesignLabelUI.h"
 #include "elements/ElementKind.h"
 #include "panes/PropertiesToolBar.h"
+#include "panes/PropertyEditAction.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -162,6 +163,38 @@ TEST_F(PropertyGridEditing, TheFontButtonAppliesWhatTheChooserGivesAndUndoRestor
     surface.history.Undo();
     EXPECT_EQ(label->GetFontDescription(), original);
     EXPECT_EQ(Row(Id::Font)->FontValue(), original);
+}
+
+// The height follows the box: after a new box or text the row and the
+// chooser start from the fitted height, so choosing only Italic keeps it.
+TEST_F(PropertyGridEditing, TheFontRowAndChooserFollowTheFittedHeight)
+{
+    auto* label = static_cast<CDesignLabelUI*>(surface.Place(kElementText, {10, 10, 200, 40}));
+    pane.ShowProperty(label);
+    ASSERT_TRUE(Type(Row(Id::Pos), "10, 10, 400, 120"));
+    const int fitted = label->GetFontDescription().height;
+    ASSERT_TRUE(Type(Row(Id::Text), "Please wait until your number is called"));
+    const platform::FontDescription refitted = label->GetFontDescription();
+    EXPECT_NE(refitted.height, fitted); // a longer text stands lower in the box
+    EXPECT_EQ(Row(Id::Font)->FontValue(), refitted);
+    // A move of the box by anyone else reaches the row too.
+    panes::PlaceElement(*label, {10, 10, 300, 60});
+    label->AutoFitFont();
+    pane.UpdatePosRows(label);
+    EXPECT_EQ(Row(Id::Font)->FontValue(), label->GetFontDescription());
+
+    platform::FontDescription offered;
+    Grid().SetFontChooser([&](const platform::FontDescription& current, QWidget*) {
+        offered = current;
+        platform::FontDescription italic = current;
+        italic.italic = true;
+        return std::optional<platform::FontDescription>(italic);
+    });
+    const int before = label->GetFontDescription().height;
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, Grid().ButtonRect(Row(Id::Font)).center());
+    EXPECT_EQ(offered.height, before);
+    EXPECT_TRUE(label->GetFontDescription().italic);
+    EXPECT_EQ(label->GetFontDescription().height, before);
 }
 
 TEST_F(PropertyGridEditing, TheImageButtonWaitsForThePickerAndOnlyANewPickIsAnEdit)
