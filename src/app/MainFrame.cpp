@@ -180,7 +180,10 @@ void CMainFrame::CreateView()
     connect(m_view, &editor::CDesignerView::CommandStatesChanged, m_commands, &CommandTable::UpdateAll);
     connect(m_view, &editor::CDesignerView::CommandStatesChanged, this, &CMainFrame::ScheduleRecheck);
     connect(m_view, &editor::CDesignerView::TemplateEdited, this, &CMainFrame::ScheduleRecheck);
-    connect(m_view, &editor::CDesignerView::PropertiesPaneRequested, this, [this] { ShowPane(m_properties); });
+    // Enter in the view shows the properties; the keys stay with the view,
+    // so arrows and Delete go on acting on the selection.
+    connect(m_view, &editor::CDesignerView::PropertiesPaneRequested, this,
+            [this] { ShowPane(m_properties, PaneFocus::Keep); });
 }
 
 void CMainFrame::InstallEditHandlers()
@@ -252,15 +255,17 @@ void CMainFrame::InstallHandlers()
     c.SetUpdateRule(ID_EDIT_CUT, [] { return CommandState{false, false}; });
 }
 
-void CMainFrame::ShowPane(QDockWidget* dock)
+void CMainFrame::ShowPane(QDockWidget* dock, PaneFocus focus)
 {
     dock->show();
     if (dock->isFloating()) {
         dock->setFloating(false);
     }
     dock->raise();
-    dock->activateWindow();
-    dock->widget()->setFocus(Qt::OtherFocusReason);
+    if (focus == PaneFocus::Take) {
+        dock->activateWindow();
+        dock->widget()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainFrame::SwitchPane(int direction)

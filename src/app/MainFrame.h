@@ -151,7 +151,14 @@ private:
         Sample
     };
     bool OpenTemplateFile(const QString& path, OpenAs as);
-    void ShowPane(QDockWidget* dock);
+    // Take: the pane gets the keyboard (opened from the menu); Keep: it
+    // stays where the operator works.
+    enum class PaneFocus
+    {
+        Take,
+        Keep
+    };
+    void ShowPane(QDockWidget* dock, PaneFocus focus = PaneFocus::Take);
     void SwitchPane(int direction);
     void RestoreLayout();
     void SaveLayout();

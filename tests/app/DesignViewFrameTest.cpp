@@ -141,8 +141,22 @@ TEST_F(DesignViewInFrame, EditsAskToBeSavedAndEnterBringsThePropertiesBack)
     ClickPage(100, 150);
     EXPECT_TRUE(f.document.IsModified());
     f.frame->PropertiesDock()->close();
+    f.frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.frame.get()));
+    View().setFocus();
     QTest::keyClick(&View(), Qt::Key_Return);
     EXPECT_TRUE(f.frame->PropertiesDock()->isVisible());
+    // The keys stay with the page: an arrow still nudges the element.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(View().hasFocus());
+    MarkupUI::CControlUI* placed = View().Form()->GetItemAt(0);
+    const int left = placed->GetPos().left;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(placed->GetPos().left, left + 1);
+    // From the menu the pane takes the keyboard.
+    f.frame->Commands().Action(ID_WINDOW_PROPERTIES)->trigger();
+    EXPECT_TRUE(f.frame->PropertiesDock()->isAncestorOf(QApplication::focusWidget()));
+    f.frame->Commands().Action(ID_EDIT_UNDO)->trigger(); // the nudge
 
     // An unsaved edit: New asks first, and Cancel keeps the template.
     f.prompts->saveChoices = {FramePrompts::SaveChoice::Cancel};
