@@ -1483,6 +1483,10 @@ Upload the template anyway?</source>
         <source>The position is too large; the previous position is kept.</source>
         <translation>坐标超出范围，已保留原坐标。</translation>
     </message>
+    <message>
+        <source>Paper width must be 58 or 80 mm; the previous width is kept.</source>
+        <translation>纸张宽度只能是 58 或 80 毫米；保留原来的宽度。</translation>
+    </message>
 </context>
 <context>
     <name>panes::CToolBoxWnd</name>

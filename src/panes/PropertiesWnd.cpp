@@ -93,6 +93,8 @@ void CPropertiesWnd::NotifyElementChanged(CControlUI* element, int what)
 
 void CPropertiesWnd::ApplyPropertyChange(PropertyRow& row, PropertyRowId id)
 {
+    // The note is about the last edit only.
+    m_sheet->ShowNote(QString());
     CControlUI* element = m_sheet->CurrentElement();
     if (element == nullptr || m_surface == nullptr) {
         row.RevertToBaseline();
@@ -121,27 +123,25 @@ void CPropertiesWnd::ApplyPageSetting(PropertyRow& row, PropertyRowId id, CFormU
     switch (id) {
     case PropertyRowId::EndingNumber:
     case PropertyRowId::StartingNumber: {
-        if (!CheckRange(row, row, 1, Limits::kMaxNumber)) {
+        // Compared as the printer compares them, unsigned: a negative number
+        // is above 9999 as well.
+        if (uint32_t(value) > uint32_t(Limits::kMaxNumber)) {
+            Refuse(row, tr("%1 must be from %2 to %3; the previous value is kept.")
+                            .arg(RowName(row))
+                            .arg(0)
+                            .arg(Limits::kMaxNumber));
             return;
         }
-        // The bounds are compared as the printer compares them, unsigned.
         const bool ending = id == PropertyRowId::EndingNumber;
         const int32_t other = ending ? form.GetCutoffNum() : form.GetMaxNum();
         int32_t stored = value;
         if (ending ? uint32_t(value) < uint32_t(other) : uint32_t(value) > uint32_t(other)) {
             stored = other;
-            if (stored < 1 || stored > Limits::kMaxNumber) {
-                Refuse(row, tr("%1 must be from %2 to %3; the previous value is kept.")
-                                .arg(RowName(row))
-                                .arg(1)
-                                .arg(Limits::kMaxNumber));
-                return;
-            }
-            m_surface->ShowStatusMessage(
-                ending ? tr("The ending number cannot be below the starting number; it was raised to %1.")
-                             .arg(stored)
-                       : tr("The starting number cannot be above the ending number; it was lowered to %1.")
-                             .arg(stored));
+            row.SetValueAndBaseline(stored);
+            Note(ending ? tr("The ending number cannot be below the starting number; it was raised to %1.")
+                              .arg(stored)
+                        : tr("The starting number cannot be above the ending number; it was lowered to %1.")
+                              .arg(stored));
         }
         Record(id, &form, ending ? form.GetMaxNum() : form.GetCutoffNum(), stored);
         return;
@@ -160,9 +160,17 @@ void CPropertiesWnd::ApplyPageSetting(PropertyRow& row, PropertyRowId id, CFormU
     case PropertyRowId::NumberReset:
         Record(id, &form, form.GetZeroing(), row.TextValue() == u"00:00" ? 0 : 1);
         return;
-    case PropertyRowId::PaperWidth:
-        Record(id, &form, form.GetModel(), row.TextValue());
+    case PropertyRowId::PaperWidth: {
+        // The page is drawn 80 mm wide only for "80": any other width would
+        // draw a 58 mm page and cut what lies past it without a word.
+        const QString typed = row.TextValue().trimmed();
+        if (typed != u"58" && typed != u"80") {
+            Refuse(row, tr("Paper width must be 58 or 80 mm; the previous width is kept."));
+            return;
+        }
+        Record(id, &form, form.GetModel(), typed);
         return;
+    }
     case PropertyRowId::Margin: {
         const Rect before = form.GetPrintPadding();
         PropertyRow* top = row.SubRow(1);
@@ -277,8 +285,14 @@ bool CPropertiesWnd::CheckRange(PropertyRow& row, PropertyRow& valueRow, int32_t
 void CPropertiesWnd::Refuse(PropertyRow& row, const QString& why)
 {
     row.RevertToBaseline();
+    Note(why);
+}
+
+void CPropertiesWnd::Note(const QString& text)
+{
+    m_sheet->ShowNote(text);
     if (m_surface != nullptr) {
-        m_surface->ShowStatusMessage(why);
+        m_surface->ShowStatusMessage(text);
     }
 }
 

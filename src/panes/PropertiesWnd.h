@@ -46,6 +46,9 @@ public:
 private:
     // Gives the row its old value back and tells the operator why.
     void Refuse(PropertyRow& row, const QString& why);
+    // Shows why an edit was refused or how it was corrected, in full under
+    // the grid and shortly in the status bar.
+    void Note(const QString& text);
     void Record(PropertyRowId id, MarkupUI::CControlUI* element, PropertyChange before, PropertyChange after);
     // A number outside [lower, upper] is refused with the reason.
     bool CheckRange(PropertyRow& row, PropertyRow& valueRow, int32_t lower, int32_t upper);

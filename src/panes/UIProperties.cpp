@@ -11,6 +11,7 @@
 #include "panes/PropertyTexts.h"
 #include "platform/Logger.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace panes {
@@ -57,7 +58,8 @@ template <typename T> T* As(CControlUI& element, const char16_t* name)
 } // namespace
 
 CUIProperties::CUIProperties(QWidget* parent)
-    : QWidget(parent), m_toolBar(new CPropertiesToolBar(this)), m_grid(new PropertyGrid(this))
+    : QWidget(parent), m_toolBar(new CPropertiesToolBar(this)), m_grid(new PropertyGrid(this)),
+      m_note(new QLabel(this))
 {
     setObjectName(QStringLiteral("propertySheet"));
     m_grid->setObjectName(QStringLiteral("propertyGrid"));
@@ -66,6 +68,15 @@ CUIProperties::CUIProperties(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_grid, 1);
+    m_note->setObjectName(QStringLiteral("propertyNote"));
+    m_note->setWordWrap(true);
+    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note->setContentsMargins(4, 3, 4, 3);
+    m_note->setForegroundRole(QPalette::ToolTipText);
+    m_note->setBackgroundRole(QPalette::ToolTipBase);
+    m_note->setAutoFillBackground(true);
+    m_note->hide();
+    layout->addWidget(m_note);
 
     BuildRows();
     HideAllRows(false);
@@ -75,6 +86,17 @@ CUIProperties::CUIProperties(QWidget* parent)
 }
 
 CUIProperties::~CUIProperties() = default;
+
+void CUIProperties::ShowNote(const QString& text)
+{
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
+}
+
+QString CUIProperties::Note() const
+{
+    return m_note->text();
+}
 
 PropertyRow* CUIProperties::AddRow(std::unique_ptr<PropertyRow> row)
 {

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include <array>
 
 namespace MarkupUI {
@@ -48,6 +50,11 @@ public:
     PropertyRow* Row(PropertyRowId id) const;
     PropertyGrid* Grid() const { return m_grid; }
     CPropertiesToolBar* ToolBar() const { return m_toolBar; }
+
+    // The line under the grid that says, in full, why an edit was refused
+    // or how it was corrected; empty and hidden until then.
+    void ShowNote(const QString& text);
+    QString Note() const;
     void SetAlphabetical(bool alphabetical);
 
 signals:
@@ -66,6 +73,7 @@ private:
 
     CPropertiesToolBar* m_toolBar;
     PropertyGrid* m_grid;
+    QLabel* m_note;
     std::array<PropertyRow*, 20> m_rows{};
     MarkupUI::CControlUI* m_current = nullptr;
 };

@@ -47,10 +47,13 @@ TEST_F(PropertiesPane, NumbersTheTemplateCannotHoldAreRefusedWithAReason)
         {"negative ending", kElementForm, PropertyRowId::EndingNumber, -1, "-1", 5000, false, maxNum},
         {"ending below start is raised", kElementForm, PropertyRowId::EndingNumber, -1, "50", 100, true,
          maxNum},
+        // Already at the start of 100: raised to what it was, nothing to record.
+        {"ending of 0 is raised", kElementForm, PropertyRowId::EndingNumber, -1, "0", 100, false, maxNum},
         {"ending within range", kElementForm, PropertyRowId::EndingNumber, -1, "6000", 6000, true, maxNum},
         {"start above the end is lowered", kElementForm, PropertyRowId::StartingNumber, -1, "9999", 6000,
          true, cutoff},
-        {"start of 0", kElementForm, PropertyRowId::StartingNumber, -1, "0", 6000, false, cutoff},
+        {"start of 0", kElementForm, PropertyRowId::StartingNumber, -1, "0", 0, true, cutoff},
+        {"negative start", kElementForm, PropertyRowId::StartingNumber, -1, "-3", 0, false, cutoff},
         {"department 5", kElementForm, PropertyRowId::Department, -1, "5", 1, false, department},
         {"department -1", kElementForm, PropertyRowId::Department, -1, "-1", 1, false, department},
         {"department 0", kElementForm, PropertyRowId::Department, -1, "0", 0, true, department},
@@ -90,8 +93,11 @@ TEST_F(PropertiesPane, NumbersTheTemplateCannotHoldAreRefusedWithAReason)
         if (!c.recorded || c.shown != c.typed.toInt()) {
             ASSERT_EQ(surface.messages.size(), 1);
             EXPECT_FALSE(surface.messages.front().isEmpty());
+            // In full under the grid.
+            EXPECT_EQ(Sheet().Note(), surface.messages.front());
         } else {
             EXPECT_TRUE(surface.messages.isEmpty());
+            EXPECT_TRUE(Sheet().Note().isEmpty()); // the next edit cleared it
         }
         pane.ShowProperty(nullptr);
     }
@@ -102,7 +108,7 @@ TEST_F(PropertiesPane, RefusalsSayWhichRowAndWhatItTakes)
     pane.ShowProperty(&Form());
     ASSERT_TRUE(Type(Row(PropertyRowId::EndingNumber), "10000"));
     ASSERT_EQ(surface.messages.size(), 1);
-    EXPECT_EQ(surface.messages.front(), "Ending number must be from 1 to 9999; the previous value is kept.");
+    EXPECT_EQ(surface.messages.front(), "Ending number must be from 0 to 9999; the previous value is kept.");
     EXPECT_EQ(Form().GetMaxNum(), 9999);
     EXPECT_FALSE(surface.document.IsModified());
 }
@@ -117,17 +123,18 @@ TEST_F(PropertiesPane, PaperWidthFollowsTheModelInTheViewAndThroughUndo)
     EXPECT_EQ(surface.paperWidthMm, 80);
     EXPECT_EQ(surface.paperWidthChanges, 1);
 
+    // Only the two papers there are: 76 would draw a 58 mm page.
     ASSERT_TRUE(Type(paper, "76"));
-    EXPECT_EQ(Form().GetModel(), "76");
+    EXPECT_EQ(Form().GetModel(), "80");
+    EXPECT_EQ(paper->TextValue(), "80");
+    EXPECT_EQ(surface.history.Count(), 1);
+    EXPECT_EQ(Sheet().Note(), "Paper width must be 58 or 80 mm; the previous width is kept.");
+
+    ASSERT_TRUE(Type(paper, "58"));
     EXPECT_EQ(surface.paperWidthMm, 58);
     EXPECT_EQ(surface.paperWidthChanges, 2);
-    EXPECT_EQ(paper->TextValue(), "76");
+    EXPECT_TRUE(Sheet().Note().isEmpty());
 
-    // "58" after "76" draws the same page: the view is left alone.
-    ASSERT_TRUE(Type(paper, "58"));
-    EXPECT_EQ(surface.paperWidthChanges, 2);
-
-    surface.history.Undo();
     surface.history.Undo();
     EXPECT_EQ(Form().GetModel(), "80");
     EXPECT_EQ(paper->TextValue(), "80");
@@ -136,6 +143,13 @@ TEST_F(PropertiesPane, PaperWidthFollowsTheModelInTheViewAndThroughUndo)
     surface.history.Redo();
     EXPECT_EQ(surface.paperWidthMm, 58);
     EXPECT_EQ(surface.paperWidthChanges, 4);
+
+    // A template that holds another width keeps it and shows it as it is.
+    Form().SetModel(QStringLiteral("70"));
+    pane.ShowProperty(nullptr);
+    pane.ShowProperty(&Form());
+    EXPECT_EQ(paper->TextValue(), "70");
+    EXPECT_EQ(Form().GetModel(), "70");
 }
 
 TEST_F(PropertiesPane, NumberResetIsPickedFromItsTwoChoices)
