@@ -1,5 +1,7 @@
 #include "panes/ToolBoxCtrl.h"
 
+#include "panes/ReadableColours.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -32,6 +34,31 @@ constexpr QSize kInitialSize(90, 200);
 const QColor kSelectedFill(225, 230, 232);
 const QColor kHotFill(193, 210, 238);
 const QColor kOutline(49, 106, 197);
+
+// On dark ground the light fills would carry light text: the fills come
+// from the look's own highlight, mixed into its base.
+QColor Mixed(const QColor& base, const QColor& accent, double share)
+{
+    return QColor::fromRgbF(float(base.redF() + (accent.redF() - base.redF()) * share),
+                            float(base.greenF() + (accent.greenF() - base.greenF()) * share),
+                            float(base.blueF() + (accent.blueF() - base.blueF()) * share));
+}
+
+struct RowLook
+{
+    QColor fill;
+    QColor outline;
+};
+
+RowLook LookOf(const QPalette& palette, bool selected)
+{
+    if (!IsDarkPalette(palette)) {
+        return {selected ? kSelectedFill : kHotFill, kOutline};
+    }
+    const QColor base = palette.color(QPalette::Base);
+    const QColor accent = palette.color(QPalette::Highlight);
+    return {Mixed(base, accent, selected ? 0.45 : 0.3), accent.lighter(140)};
+}
 
 QRect IconColumn(const QRect& row)
 {
@@ -180,18 +207,30 @@ void CToolBoxCtrl::paintEvent(QPaintEvent* event)
 void CToolBoxCtrl::DrawRow(QPainter& painter, const CToolElement& row, bool selected, bool hot) const
 {
     // A greyed row does not light up under the mouse: it cannot be picked.
-    if (selected || (hot && row.enabled)) {
-        painter.setPen(QPen(kOutline, 1));
-        painter.setBrush(selected ? kSelectedFill : kHotFill);
+    const bool lit = selected || (hot && row.enabled);
+    QColor ground = palette().color(QPalette::Base);
+    if (lit) {
+        const RowLook look = LookOf(palette(), selected);
+        painter.setPen(QPen(look.outline, 1));
+        painter.setBrush(look.fill);
         painter.drawRect(row.rect.adjusted(0, 0, -1, -1));
+        ground = look.fill;
     }
 
     const QIcon::Mode mode = row.enabled ? QIcon::Normal : QIcon::Disabled;
+    const QRect iconRect(row.rect.left() + kIconLeft, row.rect.top() + kIconTop, kIconSize, kIconSize);
     painter.save();
     painter.setClipRect(IconColumn(row.rect));
-    row.icon.paint(&painter,
-                   QRect(row.rect.left() + kIconLeft, row.rect.top() + kIconTop, kIconSize, kIconSize),
-                   Qt::AlignCenter, mode);
+    if (IsDarkPalette(palette())) {
+        // Our tool drawings are dark ink for light ground.
+        const qreal ratio = devicePixelRatioF();
+        QPixmap pixmap = row.icon.pixmap(iconRect.size(), ratio, mode);
+        QImage shown = ShownOnDark(pixmap.toImage(), ReadableOn(ground, palette().color(QPalette::Text)));
+        shown.setDevicePixelRatio(ratio);
+        painter.drawImage(iconRect.topLeft(), shown);
+    } else {
+        row.icon.paint(&painter, iconRect, Qt::AlignCenter, mode);
+    }
     painter.restore();
 
     const QRect caption = CaptionRect(row.rect);
@@ -200,8 +239,9 @@ void CToolBoxCtrl::DrawRow(QPainter& painter, const CToolElement& row, bool sele
     }
     painter.save();
     painter.setClipRect(caption);
-    painter.setPen(row.enabled ? palette().color(QPalette::Active, QPalette::Text)
-                               : palette().color(QPalette::Disabled, QPalette::Text));
+    const QColor ink = row.enabled ? palette().color(QPalette::Active, QPalette::Text)
+                                   : palette().color(QPalette::Disabled, QPalette::Text);
+    painter.setPen(lit ? ReadableOn(ground, ink) : ink);
     const QString text =
         row.textTruncated ? ElideCaption(fontMetrics(), row.caption, caption.width()) : row.caption;
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
