@@ -95,11 +95,15 @@ Saving asks for a new name and leaves the file as it is.
 
 %2</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
 </context>
 <context>
     <name>app::CommandTable</name>
     <message>
-        <source>New(&amp;N)</source>
+        <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
@@ -109,7 +113,7 @@ New</source>
 新建</translation>
     </message>
     <message>
-        <source>Open(&amp;O)...</source>
+        <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
@@ -119,7 +123,7 @@ Open</source>
 打开</translation>
     </message>
     <message>
-        <source>Save(&amp;S)</source>
+        <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
@@ -129,7 +133,7 @@ Save</source>
 保存</translation>
     </message>
     <message>
-        <source>Save As(&amp;A)...</source>
+        <source>S&amp;ave As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
@@ -149,7 +153,7 @@ Print preview</source>
 打印预览</translation>
     </message>
     <message>
-        <source>Send To COM Port(&amp;P)...	Ctrl+P</source>
+        <source>Send To COM &amp;Port...	Ctrl+P</source>
         <translation>发送到串口(&amp;P)...	Ctrl+P</translation>
     </message>
     <message>
@@ -159,7 +163,7 @@ Upload test page</source>
 上传测试页</translation>
     </message>
     <message>
-        <source>Exit(&amp;X)</source>
+        <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
@@ -169,7 +173,7 @@ Exit</source>
 退出</translation>
     </message>
     <message>
-        <source>Undo(&amp;U)</source>
+        <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
@@ -179,7 +183,7 @@ Undo</source>
 撤消</translation>
     </message>
     <message>
-        <source>Cut(&amp;T)</source>
+        <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
@@ -189,7 +193,7 @@ Cut</source>
 剪切</translation>
     </message>
     <message>
-        <source>Copy(&amp;C)</source>
+        <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
@@ -199,7 +203,7 @@ Copy</source>
 复制</translation>
     </message>
     <message>
-        <source>Paste(&amp;P)</source>
+        <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
@@ -229,7 +233,7 @@ Form edit</source>
 窗体编辑</translation>
     </message>
     <message>
-        <source>Status Bar(&amp;S)</source>
+        <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
@@ -239,19 +243,19 @@ Switch status bar</source>
 切换状态栏</translation>
     </message>
     <message>
-        <source>Windows 2000(&amp;2)</source>
+        <source>Windows &amp;2000</source>
         <translation>Windows 2000(&amp;2)</translation>
     </message>
     <message>
-        <source>Office XP(&amp;X)</source>
+        <source>Office &amp;XP</source>
         <translation>Office XP(&amp;X)</translation>
     </message>
     <message>
-        <source>Windows XP(&amp;W)</source>
+        <source>&amp;Windows XP</source>
         <translation>Windows XP(&amp;W)</translation>
     </message>
     <message>
-        <source>Office 2003(&amp;3)</source>
+        <source>Office 200&amp;3</source>
         <translation>Office 2003(&amp;3)</translation>
     </message>
     <message>
@@ -263,19 +267,19 @@ Switch status bar</source>
         <translation>Visual Studio 200&amp;8</translation>
     </message>
     <message>
-        <source>Blue style(&amp;B)</source>
+        <source>&amp;Blue style</source>
         <translation>蓝色样式(&amp;B)</translation>
     </message>
     <message>
-        <source>Black style(&amp;L)</source>
+        <source>B&amp;lack style</source>
         <translation>黑色样式(&amp;L)</translation>
     </message>
     <message>
-        <source>Silver style(&amp;S)</source>
+        <source>&amp;Silver style</source>
         <translation>银色样式(&amp;S)</translation>
     </message>
     <message>
-        <source>Aqua style(&amp;A)</source>
+        <source>&amp;Aqua style</source>
         <translation>水绿色样式(&amp;A)</translation>
     </message>
     <message>
@@ -303,7 +307,7 @@ Properties</source>
 属性</translation>
     </message>
     <message>
-        <source>About Designer(&amp;A)...</source>
+        <source>&amp;About Designer...</source>
         <translation>关于 Designer(&amp;A)...</translation>
     </message>
     <message>
@@ -419,7 +423,7 @@ Display grid</source>
         <translation>水平居中</translation>
     </message>
     <message>
-        <source>Check Template(&amp;K)</source>
+        <source>Chec&amp;k Template</source>
         <translation>检查模板(&amp;K)</translation>
     </message>
     <message>
@@ -442,27 +446,27 @@ Check results</source>
 <context>
     <name>app::FrameBars</name>
     <message>
-        <source>File(&amp;F)</source>
+        <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <source>Edit(&amp;E)</source>
+        <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <source>View(&amp;V)</source>
+        <source>&amp;View</source>
         <translation>视图(&amp;V)</translation>
     </message>
     <message>
-        <source>Toolbar(&amp;T)</source>
+        <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <source>Application Look(&amp;A)</source>
+        <source>&amp;Application Look</source>
         <translation>外观(&amp;A)</translation>
     </message>
     <message>
-        <source>Office 2007(&amp;7)</source>
+        <source>Office 200&amp;7</source>
         <translation>Office 2007(&amp;7)</translation>
     </message>
     <message>
@@ -470,7 +474,7 @@ Check results</source>
         <translation>窗口</translation>
     </message>
     <message>
-        <source>Help(&amp;H)</source>
+        <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
@@ -482,7 +486,7 @@ Check results</source>
         <translation>窗体编辑</translation>
     </message>
     <message>
-        <source>Open Sample(&amp;M)</source>
+        <source>Open Sa&amp;mple</source>
         <translation>打开示例(&amp;M)</translation>
     </message>
 </context>
@@ -536,6 +540,14 @@ Upload the template anyway?</source>
         <source>Upload Anyway</source>
         <translation>仍然上传</translation>
     </message>
+    <message>
+        <source>The check found an error: the printer would not print this ticket as designed. The Check Results pane lists it.
+
+Upload the template anyway?</source>
+        <translation>检查发现 1 个错误：打印机不会按设计打印此票据。“检查结果”窗格列出了该错误。
+
+仍要上传模板吗？</translation>
+    </message>
 </context>
 <context>
     <name>app::SampleTemplates</name>
@@ -571,11 +583,11 @@ Upload the template anyway?</source>
         <translation>写入数据失败!</translation>
     </message>
     <message>
-        <source>Successfully write data!</source>
+        <source>Data sent to the printer.</source>
         <translation>写入数据成功!</translation>
     </message>
     <message>
-        <source>Please conect printer</source>
+        <source>Please connect the printer</source>
         <translation>请连接打印机</translation>
     </message>
     <message>
@@ -589,6 +601,18 @@ Upload the template anyway?</source>
     <message>
         <source>Paper empty</source>
         <translation>缺纸</translation>
+    </message>
+    <message>
+        <source>Test page sent to the printer.</source>
+        <translation>测试页已发送到打印机。</translation>
+    </message>
+    <message>
+        <source>Printer clock set.</source>
+        <translation>打印机时钟已设置。</translation>
+    </message>
+    <message>
+        <source>Template sent to the printer.</source>
+        <translation>模板已发送到打印机。</translation>
     </message>
 </context>
 <context>
@@ -784,10 +808,6 @@ Upload the template anyway?</source>
         <translation>缺纸</translation>
     </message>
     <message>
-        <source>Please conect printer</source>
-        <translation>请连接打印机</translation>
-    </message>
-    <message>
         <source>ticket-cli: printer busy: another program is using it</source>
         <translation>ticket-cli: 打印机忙: 另一个程序正在使用它</translation>
     </message>
@@ -806,10 +826,6 @@ Upload the template anyway?</source>
     <message>
         <source>ticket-cli: write failed: the printer took no data for %1 seconds</source>
         <translation>ticket-cli: 写入失败: 打印机 %1 秒内没有接收数据</translation>
-    </message>
-    <message>
-        <source>Successfully write data!</source>
-        <translation>写入数据成功!</translation>
     </message>
     <message>
         <source>ticket-cli: write failed: %1</source>
@@ -1050,6 +1066,14 @@ Upload the template anyway?</source>
     <message>
         <source>the page cannot be rendered: too large, or no printable area; for check: the template has errors</source>
         <translation>无法绘制页面：太大或没有可打印区域；对 check 而言：模板有错误</translation>
+    </message>
+    <message>
+        <source>Please connect the printer</source>
+        <translation>请连接打印机</translation>
+    </message>
+    <message>
+        <source>Data sent to the printer.</source>
+        <translation>写入数据成功!</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1644,7 @@ mm</source>
 单位毫米</translation>
     </message>
     <message>
-        <source>Digital length</source>
+        <source>Digit count</source>
         <translation>号码位数</translation>
     </message>
     <message>
@@ -1696,7 +1720,7 @@ mm</source>
         <translation>显示字符串</translation>
     </message>
     <message>
-        <source>Boder size</source>
+        <source>Border size</source>
         <translation>线宽</translation>
     </message>
     <message>

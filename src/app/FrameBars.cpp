@@ -100,35 +100,35 @@ FrameBars BuildFrameBars(QMainWindow& window, CommandTable& commands)
     FrameBars bars;
     QMenuBar* menuBar = window.menuBar();
 
-    bars.fileMenu = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "File(&F)"));
+    bars.fileMenu = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "&File"));
     AddCommands(*bars.fileMenu, commands, {ID_FILE_NEW, ID_FILE_OPEN});
-    bars.sampleMenu = bars.fileMenu->addMenu(QCoreApplication::translate("app::FrameBars", "Open Sample(&M)"));
+    bars.sampleMenu = bars.fileMenu->addMenu(QCoreApplication::translate("app::FrameBars", "Open Sa&mple"));
     bars.sampleMenu->setObjectName(QStringLiteral("sampleMenu"));
     AddCommands(*bars.fileMenu, commands,
                 {ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT_PREVIEW, ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE, 0,
                  ID_APP_EXIT});
 
-    QMenu* edit = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Edit(&E)"));
+    QMenu* edit = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "&Edit"));
     AddCommands(*edit, commands,
                 {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_CENTRE_VERTICAL,
                  ID_CENTRE_HORIZONTAL});
 
-    QMenu* view = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "View(&V)"));
-    QMenu* toolbars = view->addMenu(QCoreApplication::translate("app::FrameBars", "Toolbar(&T)"));
+    QMenu* view = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "&View"));
+    QMenu* toolbars = view->addMenu(QCoreApplication::translate("app::FrameBars", "&Toolbar"));
     AddCommands(*toolbars, commands, {ID_VIEW_TOOLBAR, ID_VIEW_FORM_EDIT_TOOLBAR});
     AddCommands(*view, commands, {ID_VIEW_STATUS_BAR});
-    QMenu* looks = view->addMenu(QCoreApplication::translate("app::FrameBars", "Application Look(&A)"));
+    QMenu* looks = view->addMenu(QCoreApplication::translate("app::FrameBars", "&Application Look"));
     AddCommands(*looks, commands,
                 {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP,
                  ID_VIEW_APPLOOK_OFF_2003, ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
-    QMenu* office = looks->addMenu(QCoreApplication::translate("app::FrameBars", "Office 2007(&7)"));
+    QMenu* office = looks->addMenu(QCoreApplication::translate("app::FrameBars", "Office 200&7"));
     AddCommands(*office, commands,
                 {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK,
                  ID_VIEW_APPLOOK_OFF_2007_SILVER, ID_VIEW_APPLOOK_OFF_2007_AQUA});
     QMenu* windows = view->addMenu(QCoreApplication::translate("app::FrameBars", "Window"));
     AddCommands(*windows, commands, {ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES, ID_WINDOW_CHECK_RESULTS});
 
-    QMenu* help = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "Help(&H)"));
+    QMenu* help = menuBar->addMenu(QCoreApplication::translate("app::FrameBars", "&Help"));
     AddCommands(*help, commands, {ID_APP_ABOUT});
 
     int count = 0;

@@ -73,11 +73,16 @@ void DialogPrompts::Warn(QWidget* parent, const QString& text)
 bool DialogPrompts::AskToUploadWithErrors(QWidget* parent, int errorCount)
 {
     QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
-                    QCoreApplication::translate("app::FramePrompts",
-                                                "The check found %1 errors: the printer would not print this "
-                                                "ticket as designed. The Check Results pane lists them.\n\n"
-                                                "Upload the template anyway?")
-                        .arg(errorCount),
+                    errorCount == 1
+                        ? QCoreApplication::translate("app::FramePrompts",
+                                                      "The check found an error: the printer would not print "
+                                                      "this ticket as designed. The Check Results pane lists "
+                                                      "it.\n\nUpload the template anyway?")
+                        : QCoreApplication::translate("app::FramePrompts",
+                                                      "The check found %1 errors: the printer would not print "
+                                                      "this ticket as designed. The Check Results pane lists "
+                                                      "them.\n\nUpload the template anyway?")
+                              .arg(errorCount),
                     QMessageBox::NoButton, parent);
     QPushButton* upload =
         box.addButton(QCoreApplication::translate("app::FramePrompts", "Upload Anyway"), QMessageBox::AcceptRole);

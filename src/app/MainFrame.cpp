@@ -85,10 +85,7 @@ CMainFrame::CMainFrame(document::CDesignerDoc& document, Options options)
     if (!m_prompts) {
         m_prompts = std::make_unique<DialogPrompts>();
     }
-    // The title names the program, never the template; the desktop's usual
-    // mark shows unsaved changes.
-    setWindowTitle(QCoreApplication::translate("app::CMainFrame", "Vantro  Number  Print  Software") +
-                   QStringLiteral("[*]"));
+    UpdateWindowTitle();
     setWindowIcon(QIcon(QStringLiteral(":/icons/ticket-designer.svg")));
     setObjectName(QStringLiteral("mainFrame"));
     setAcceptDrops(true);

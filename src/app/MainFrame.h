@@ -94,7 +94,7 @@ public:
 
     // Sends a transaction to the printer; false (the list dropped) when no
     // printer is connected.
-    bool StartTransfer(device::BufferList list) override;
+    bool StartTransfer(device::BufferList list, editor::TransferKind kind) override;
     // How many transactions were handed to the printer so far.
     int TransfersStarted() const { return m_transfersStarted; }
     // editor::PrinterSink
@@ -162,6 +162,8 @@ private:
     void SwitchPane(int direction);
     void RestoreLayout();
     void SaveLayout();
+    // The title names the template and the program.
+    void UpdateWindowTitle();
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void RebuildRecentMenu();

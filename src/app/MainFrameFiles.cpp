@@ -81,6 +81,17 @@ QString CMainFrame::DocumentName() const
                           : QFileInfo(path).fileName();
 }
 
+void CMainFrame::UpdateWindowTitle()
+{
+    // The template's file name and the desktop's usual mark for unsaved
+    // changes, then the program.
+    const QString path = m_document.GetPathName();
+    const QString name = path.isEmpty() ? QCoreApplication::translate("app::CMainFrame", "Untitled")
+                                        : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") +
+                   QCoreApplication::translate("app::CMainFrame", "Vantro  Number  Print  Software"));
+}
+
 bool CMainFrame::SaveModified()
 {
     if (!m_document.IsModified()) {
@@ -110,6 +121,7 @@ bool CMainFrame::NewDocument()
     m_document.SetPathName(QString());
     m_document.SetModifiedFlag(false);
     m_untitledName.clear();
+    UpdateWindowTitle();
     m_commands->UpdateAll();
     return true;
 }
@@ -149,6 +161,7 @@ bool CMainFrame::OpenTemplateFile(const QString& path, OpenAs as)
     const QStringList warnings = m_document.OpenWarnings();
     const bool named = !sample && warnings.isEmpty();
     m_document.SetPathName(named ? fullPath : QString());
+    UpdateWindowTitle();
     if (named) {
         AddRecentFile(fullPath);
     }
@@ -203,6 +216,7 @@ bool CMainFrame::SaveTo(const QString& path)
         return false;
     }
     m_document.SetPathName(path);
+    UpdateWindowTitle();
     if (m_document.IsModified()) {
         m_document.SetModifiedFlag(false);
     }

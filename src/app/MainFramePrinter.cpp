@@ -34,9 +34,12 @@ void CMainFrame::InstallPrinterHandlers()
     c.SetHandler(ID_FILE_PRINT_PREVIEW, [this] { OpenPreview(); });
 }
 
-bool CMainFrame::StartTransfer(device::BufferList list)
+bool CMainFrame::StartTransfer(device::BufferList list, editor::TransferKind kind)
 {
     const bool started = m_printerLink != nullptr && m_printerLink->StartTransfer(std::move(list));
+    if (started) {
+        m_panes->SetTransferKind(kind);
+    }
     m_transfersStarted += started ? 1 : 0;
     m_commands->UpdateAll();
     return started;

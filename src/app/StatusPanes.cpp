@@ -37,9 +37,9 @@ QString StatusText(int id)
     case device::kTextWriteFailed:
         return QCoreApplication::translate("app::StatusPanes", "Failed to write data!");
     case device::kTextWriteSucceeded:
-        return QCoreApplication::translate("app::StatusPanes", "Successfully write data!");
+        return QCoreApplication::translate("app::StatusPanes", "Data sent to the printer.");
     case device::kTextPleaseConnectPrinter:
-        return QCoreApplication::translate("app::StatusPanes", "Please conect printer");
+        return QCoreApplication::translate("app::StatusPanes", "Please connect the printer");
     case device::kTextPrinterHasError:
         return QCoreApplication::translate("app::StatusPanes", "Printer has error");
     case device::kTextPrinterStatusNormal:
@@ -49,6 +49,19 @@ QString StatusText(int id)
     default:
         return {};
     }
+}
+
+QString SuccessText(editor::TransferKind kind)
+{
+    switch (kind) {
+    case editor::TransferKind::TestPage:
+        return QCoreApplication::translate("app::StatusPanes", "Test page sent to the printer.");
+    case editor::TransferKind::ClockSetting:
+        return QCoreApplication::translate("app::StatusPanes", "Printer clock set.");
+    case editor::TransferKind::TemplateUpload:
+        break;
+    }
+    return QCoreApplication::translate("app::StatusPanes", "Template sent to the printer.");
 }
 
 StatusPanes::StatusPanes(QStatusBar& bar) : QObject(&bar)
@@ -120,7 +133,7 @@ void StatusPanes::ShowTransferProgress(int step, int count, int transferIndex)
         break;
     case Action::Succeeded:
         m_progress->setValue(update.position);
-        ShowMessage(StatusText(update.messageTextId));
+        ShowMessage(SuccessText(m_transferKind));
         break;
     case Action::Failed:
         ShowProgressBar(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/link/TransferProgress.h"
+#include "editor/PrinterSink.h"
 
 #include <QObject>
 #include <QString>
@@ -32,6 +33,8 @@ public:
     // of the buffer just written, count when all are, -1 on failure.
     // transferIndex is the sequencer's current buffer, negative when idle.
     void ShowTransferProgress(int step, int count, int transferIndex);
+    // What the running transfer does: its success is told in its own words.
+    void SetTransferKind(editor::TransferKind kind) { m_transferKind = kind; }
     // Pane 1 as an empty bar of 100 steps, before a transfer's first report.
     void ShowEmptyProgress();
     bool IsProgressShown() const;
@@ -50,9 +53,12 @@ private:
     QProgressBar* m_progress;
     QLabel* m_printer;
     device::TransferProgressTracker m_progressTracker;
+    editor::TransferKind m_transferKind = editor::TransferKind::TemplateUpload;
 };
 
 // Texts the frame shows by id in both languages.
 QString StatusText(int id);
+// What the status bar says when a transfer of that kind has gone through.
+QString SuccessText(editor::TransferKind kind);
 
 } // namespace app

@@ -52,7 +52,7 @@ void CDesignerView::UploadData()
         return;
     }
     m_printer->PrepareTransferProgress();
-    m_printer->StartTransfer(device::EncodeTemplateUpload(*m_form));
+    m_printer->StartTransfer(device::EncodeTemplateUpload(*m_form), TransferKind::TemplateUpload);
 }
 
 void CDesignerView::PrintPage()
@@ -62,7 +62,7 @@ void CDesignerView::PrintPage()
         return;
     }
     m_printer->PrepareTransferProgress();
-    m_printer->StartTransfer(device::EncodePrintPage(*m_form));
+    m_printer->StartTransfer(device::EncodePrintPage(*m_form), TransferKind::TestPage);
 }
 
 void CDesignerView::SetDeviceTime()
@@ -72,7 +72,7 @@ void CDesignerView::SetDeviceTime()
     if (!PrinterReady()) {
         return;
     }
-    m_printer->StartTransfer(device::BuildClockTransaction(now));
+    m_printer->StartTransfer(device::BuildClockTransaction(now), TransferKind::ClockSetting);
 }
 
 } // namespace editor

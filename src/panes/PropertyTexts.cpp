@@ -9,9 +9,8 @@ namespace panes {
 
 namespace {
 
-// The English texts are the translation sources, so they stay exactly as
-// templates and manuals know them ("Boder size", the blank after "Number
-// reset").
+// The English texts are the translation sources: the row names operators
+// know, with their typos mended ("Border size", "Digit count").
 constexpr std::array kTexts = {
     PropertyText{kTextCurrent, QT_TRANSLATE_NOOP("panes::CUIProperties", "Current"), "正在服务号码"},
     PropertyText{kTextWaiting, QT_TRANSLATE_NOOP("panes::CUIProperties", "Waiting"), "等待人数"},
@@ -49,7 +48,7 @@ constexpr std::array kTexts = {
     PropertyText{kTextPaperWidth, QT_TRANSLATE_NOOP("panes::CUIProperties", "Paper width"), "打印纸宽度"},
     PropertyText{kTextPaperWidthDescription, QT_TRANSLATE_NOOP("panes::CUIProperties", "Paper width\nmm"),
                  "纸张宽度\n单位毫米"},
-    PropertyText{kTextDigitLength, QT_TRANSLATE_NOOP("panes::CUIProperties", "Digital length"), "号码位数"},
+    PropertyText{kTextDigitLength, QT_TRANSLATE_NOOP("panes::CUIProperties", "Digit count"), "号码位数"},
     PropertyText{kTextEndingNumber, QT_TRANSLATE_NOOP("panes::CUIProperties", "Ending number"), "结束号数"},
     PropertyText{kTextStartingNumber, QT_TRANSLATE_NOOP("panes::CUIProperties", "Starting number"),
                  "起始号码"},
@@ -83,7 +82,7 @@ constexpr std::array kTexts = {
                  "文字的字体和样式。字高随元素框而定：文字、框或位置改变时会重新适应。"},
     PropertyText{kTextDisplayString, QT_TRANSLATE_NOOP("panes::CUIProperties", "Display string"),
                  "显示字符串"},
-    PropertyText{kTextBorderSize, QT_TRANSLATE_NOOP("panes::CUIProperties", "Boder size"), "线宽"},
+    PropertyText{kTextBorderSize, QT_TRANSLATE_NOOP("panes::CUIProperties", "Border size"), "线宽"},
     PropertyText{kTextTimeWhenPrinting, QT_TRANSLATE_NOOP("panes::CUIProperties", "Time when printing"),
                  "打印时的时间"},
     PropertyText{kTextImageDescription,

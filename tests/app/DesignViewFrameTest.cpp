@@ -218,7 +218,7 @@ TEST_F(DesignViewInFrame, PrinterCommandsSayWhyTheySendNothing)
     StatusPanes& panes = f.frame->Panes();
     // No printer: said at once, and no empty progress bar left behind.
     f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
-    EXPECT_EQ(panes.Message(), "Please conect printer");
+    EXPECT_EQ(panes.Message(), "Please connect the printer");
     EXPECT_FALSE(panes.IsProgressShown());
 
     // An upload running: Print does not cut it short.

@@ -50,9 +50,15 @@ TEST_F(FileCommands, CommandLineOpensTheFileOrStartsANewTemplate)
     EXPECT_FALSE(f.document.IsModified());
     EXPECT_TRUE(f.prompts->warnings.isEmpty());
     EXPECT_EQ(f.frame->RecentFiles(), QStringList{path});
+    EXPECT_EQ(f.frame->windowTitle(), "ticket.vt[*] - Vantro  Number  Print  Software");
 
     ASSERT_TRUE(CDesignerApp::ProcessShellCommand(*f.frame, {}));
     EXPECT_TRUE(f.document.GetPathName().isEmpty());
+    EXPECT_EQ(f.frame->windowTitle(), "Untitled[*] - Vantro  Number  Print  Software");
+    // Saved under a name, the title takes it.
+    f.prompts->savePath = dir.filePath("queue.vt");
+    ASSERT_TRUE(f.frame->SaveDocumentAs());
+    EXPECT_EQ(f.frame->windowTitle(), "queue.vt[*] - Vantro  Number  Print  Software");
 
     // A file that cannot be read stops the start, and the user is told why.
     EXPECT_FALSE(CDesignerApp::ProcessShellCommand(*f.frame, {dir.filePath("missing.vt")}));

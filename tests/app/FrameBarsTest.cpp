@@ -87,15 +87,15 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
     FrameFixture f;
     const QList<QMenu*> menus = TopMenus(*f.frame);
     ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(menus[0]->title(), "File(&F)");
-    EXPECT_EQ(menus[1]->title(), "Edit(&E)");
-    EXPECT_EQ(menus[2]->title(), "View(&V)");
-    EXPECT_EQ(menus[3]->title(), "Help(&H)");
+    EXPECT_EQ(menus[0]->title(), "&File");
+    EXPECT_EQ(menus[1]->title(), "&Edit");
+    EXPECT_EQ(menus[2]->title(), "&View");
+    EXPECT_EQ(menus[3]->title(), "&Help");
 
     EXPECT_EQ(Items(menus[0]), (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, -1, ID_FILE_SAVE, ID_FILE_SAVE_AS,
                                            ID_FILE_PRINT_PREVIEW, ID_CHECK_TEMPLATE, ID_UPLOAD_TEST_PAGE,
                                            ID_APP_EXIT}));
-    EXPECT_EQ(Submenu(menus[0], 0)->title(), "Open Sample(&M)");
+    EXPECT_EQ(Submenu(menus[0], 0)->title(), "Open Sa&mple");
     EXPECT_EQ(Items(menus[1]), (QList<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
                                            ID_CENTRE_VERTICAL, ID_CENTRE_HORIZONTAL}));
     // Centring has no button: the menu names it as the string table does.
@@ -104,9 +104,9 @@ TEST(FrameBars, MenusHoldTheCommandsInOrder)
     EXPECT_EQ(Items(menus[2]), (QList<int>{-1, ID_VIEW_STATUS_BAR, -1, -1}));
     EXPECT_EQ(Items(Submenu(menus[2], 0)), (QList<int>{ID_VIEW_TOOLBAR, ID_VIEW_FORM_EDIT_TOOLBAR}));
     QMenu* looks = Submenu(menus[2], 1);
-    EXPECT_EQ(looks->title(), "Application Look(&A)");
+    EXPECT_EQ(looks->title(), "&Application Look");
     EXPECT_EQ(Items(looks), (QList<int>{205, 206, 207, 208, 209, 210, -1}));
-    EXPECT_EQ(Submenu(looks, 0)->title(), "Office 2007(&7)");
+    EXPECT_EQ(Submenu(looks, 0)->title(), "Office 200&7");
     EXPECT_EQ(Items(Submenu(looks, 0)), (QList<int>{215, 216, 217, 218}));
     EXPECT_EQ(Submenu(menus[2], 2)->title(), "Window");
     EXPECT_EQ(Items(Submenu(menus[2], 2)), (QList<int>{ID_WINDOW_TOOLBOX, ID_WINDOW_PROPERTIES, ID_WINDOW_CHECK_RESULTS}));
@@ -164,7 +164,7 @@ TEST(FrameBars, StatusBarShowsPromptsReadyTransferAndPrinterPanes)
     EXPECT_EQ(panes.Message(), "Ready");
     EXPECT_EQ(panes.TransferText(), "No transmission started");
     EXPECT_FALSE(panes.IsProgressShown());
-    EXPECT_EQ(panes.PrinterText(), "Please conect printer");
+    EXPECT_EQ(panes.PrinterText(), "Please connect the printer");
     EXPECT_EQ(panes.MessagePane()->width(), 300);
     EXPECT_EQ(f.frame->findChild<QLabel*>("printerPane")->width(), 150);
 
@@ -203,7 +203,7 @@ TEST(FrameBars, DocksStayOnTheirSideAndComeBackFromTheWindowMenu)
 TEST(FrameBars, EnglishTitleAndTimeWords)
 {
     FrameFixture f;
-    EXPECT_EQ(f.frame->windowTitle(), "Vantro  Number  Print  Software[*]");
+    EXPECT_EQ(f.frame->windowTitle(), "Untitled[*] - Vantro  Number  Print  Software");
     EXPECT_EQ(MarkupUI::TimeFormatList::At(5), "Year");
     EXPECT_EQ(MarkupUI::TimeFormatList::At(10), "Second");
     EXPECT_FALSE(f.frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -214,7 +214,7 @@ TEST(FrameBars, ChineseTextsEverywhere)
     ChineseTexts chinese;
     ASSERT_TRUE(chinese.loaded);
     FrameFixture f;
-    EXPECT_EQ(f.frame->windowTitle(), QString::fromUtf8("打印模板设计器[*]"));
+    EXPECT_EQ(f.frame->windowTitle(), QString::fromUtf8("无标题[*] - 打印模板设计器"));
     const QList<QMenu*> menus = TopMenus(*f.frame);
     EXPECT_EQ(menus[0]->title(), QString::fromUtf8("文件(&F)"));
     EXPECT_EQ(menus[1]->title(), QString::fromUtf8("编辑(&E)"));

@@ -67,7 +67,7 @@ TEST(FramePrinter, PlugAndUnplugMoveThePaneAndTheCommands)
 {
     device_test::printer_testbed testbed;
     PrinterFrame f;
-    EXPECT_EQ(f.PrinterText(), "Please conect printer");
+    EXPECT_EQ(f.PrinterText(), "Please connect the printer");
     EXPECT_FALSE(f.UploadEnabled());
 
     testbed.status = 0x18;
@@ -77,7 +77,7 @@ TEST(FramePrinter, PlugAndUnplugMoveThePaneAndTheCommands)
     EXPECT_TRUE(f.UploadEnabled());
 
     testbed.unplug(printer);
-    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please conect printer"; }))
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please connect the printer"; }))
         << f.PrinterText().toStdString();
     EXPECT_FALSE(f.UploadEnabled());
 }
@@ -90,9 +90,10 @@ TEST(FramePrinter, ClockTransactionFillsTheProgressBarAndReportsSuccess)
     ASSERT_TRUE(WaitFor([&] { return f.PrinterText() == "Printer Status is normal"; }));
 
     ASSERT_TRUE(f.frame->StartTransfer(
-        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime())),
+        editor::TransferKind::ClockSetting));
     StatusPanes& panes = f.frame->Panes();
-    EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Successfully write data!"; }))
+    EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Printer clock set."; }))
         << panes.Message().toStdString();
     EXPECT_TRUE(panes.IsProgressShown());
     EXPECT_EQ(panes.ProgressMaximum(), 3);
@@ -105,7 +106,8 @@ TEST(FramePrinter, NoTransferWithoutAPrinter)
     device_test::printer_testbed testbed;
     PrinterFrame f;
     EXPECT_FALSE(f.frame->StartTransfer(
-        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime()))));
+        device::BuildClockTransaction(device::ToLocalDateTime(QDateTime::currentDateTime())),
+        editor::TransferKind::ClockSetting));
     QApplication::processEvents();
     EXPECT_FALSE(f.frame->Panes().IsProgressShown());
     EXPECT_EQ(f.frame->Panes().Message(), "Ready");
@@ -126,7 +128,7 @@ TEST(FramePrinter, UnpluggingInTheMiddleOfAnUploadIsToldAndTheDesignerGoesOn)
 
     testbed.unplug(printer);
     EXPECT_TRUE(WaitFor([&] { return panes.Message() == "Failed to write data!"; })) << panes.Message().toStdString();
-    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please conect printer"; }));
+    EXPECT_TRUE(WaitFor([&] { return f.PrinterText() == "Please connect the printer"; }));
     EXPECT_FALSE(f.frame->IsTransferRunning());
     EXPECT_FALSE(f.UploadEnabled());
 
@@ -136,7 +138,7 @@ TEST(FramePrinter, UnpluggingInTheMiddleOfAnUploadIsToldAndTheDesignerGoesOn)
     f.frame->Commands().Action(ID_EDIT_UNDO)->trigger();
     EXPECT_EQ(f.document.GetForm()->GetCount(), 0);
     f.frame->Commands().Action(ID_FILE_PRINT)->trigger();
-    EXPECT_EQ(panes.Message(), "Please conect printer");
+    EXPECT_EQ(panes.Message(), "Please connect the printer");
 }
 
 TEST(FramePrinter, AnUploadWithErrorsGoesOnlyWhenTheOperatorSaysSo)

@@ -22,7 +22,15 @@ TEST(TransferPane, ProgressBarFillsAndTheOutcomeIsShown)
     panes.ShowTransferProgress(3, 3, -1);
     EXPECT_EQ(panes.ProgressValue(), 3);
     EXPECT_TRUE(panes.IsProgressShown());
-    EXPECT_EQ(panes.Message(), "Successfully write data!");
+    EXPECT_EQ(panes.Message(), "Template sent to the printer.");
+    // Each command says in its own words that it went through.
+    for (const auto& [kind, text] : {std::pair{editor::TransferKind::TestPage, "Test page sent to the printer."},
+                                     std::pair{editor::TransferKind::ClockSetting, "Printer clock set."}}) {
+        panes.SetTransferKind(kind);
+        panes.ShowTransferProgress(0, 1, 1);
+        panes.ShowTransferProgress(1, 1, -1);
+        EXPECT_EQ(panes.Message(), text);
+    }
 }
 
 TEST(TransferPane, FailureRemovesTheBarAndLateReportsAreIgnored)
@@ -61,7 +69,7 @@ TEST(PrinterPane, ShowsTheTextOfEachStatus)
     panes.ShowPrinterText(311);
     EXPECT_EQ(panes.PrinterText(), "Printer has error");
     panes.ShowPrinterText(310);
-    EXPECT_EQ(panes.PrinterText(), "Please conect printer");
+    EXPECT_EQ(panes.PrinterText(), "Please connect the printer");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ class DeviceCommands(unittest.TestCase):
         out = os.path.join(self.dir.name, "out")
         result = live(CLI, "set-clock", "--at", "2024-03-01 00:00:00", out=out)
         self.assertEqual(result.returncode, 0, result.stderr)
-        self.assertIn("Successfully write data!", result.stdout)
+        self.assertIn("Data sent to the printer.", result.stdout)
         self.assertIn("3/3", result.stderr)
         with open(os.path.join(out, "template.json"), encoding="utf-8") as f:
             state = json.load(f)
@@ -61,7 +61,7 @@ class DeviceCommands(unittest.TestCase):
         out = os.path.join(self.dir.name, "out")
         result = live(CLI, "print", template, "--timeout", "1", out=out, rate=30000)
         self.assertEqual(result.returncode, 0, result.stderr)
-        self.assertIn("Successfully write data!", result.stdout)
+        self.assertIn("Data sent to the printer.", result.stdout)
         with open(os.path.join(out, "state.txt"), encoding="utf-8") as f:
             self.assertIn("printed image: 560 x", f.read())
 

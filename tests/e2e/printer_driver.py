@@ -7,7 +7,9 @@ import sys
 from designer_session import DesignerSession
 
 UPLOAD_DATA, UPLOAD_TEST_PAGE, SET_DEVICE_TIME = 32816, 32815, 32822
-SUCCESS = "Successfully write data!"
+# Each command says in its own words that it went through.
+SUCCESS = {UPLOAD_DATA: "Template sent to the printer.", SET_DEVICE_TIME: "Printer clock set.",
+           UPLOAD_TEST_PAGE: "Test page sent to the printer."}
 
 
 def main(designer, template):
@@ -18,7 +20,7 @@ def main(designer, template):
             session.wait_for(lambda layout: str(command) in layout["commands"])
             session.click(tuple(session.layout["commands"][str(command)]))
             session.wait_for(lambda layout: layout["status"]["transfers"] == count
-                             and not layout["status"]["running"] and layout["status"]["message"] == SUCCESS)
+                             and not layout["status"]["running"] and layout["status"]["message"] == SUCCESS[command])
     finally:
         session.close()
     return 0

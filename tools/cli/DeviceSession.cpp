@@ -40,7 +40,7 @@ QString PortStatusText(int textId)
     case device::kTextPaperEmpty:
         return CliText::tr("Paper empty");
     default:
-        return CliText::tr("Please conect printer");
+        return CliText::tr("Please connect the printer");
     }
 }
 
@@ -123,7 +123,7 @@ int DeviceSession::Transfer(device::BufferList list, std::chrono::milliseconds s
             break;
         case Action::Succeeded:
             DrawProgress(update.position, update.range, true);
-            PrintOut(CliText::tr("Successfully write data!"));
+            PrintOut(CliText::tr("Data sent to the printer."));
             return kExitOk;
         case Action::Failed:
             std::fputc('\n', stderr);
