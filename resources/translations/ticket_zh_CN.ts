@@ -143,8 +143,8 @@ Save as</source>
 另存为</translation>
     </message>
     <message>
-        <source>Print Preview</source>
-        <translation>打印预览</translation>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
         <source>Show full page

@@ -17,7 +17,7 @@ const QList<CommandEntry>& CommandEntries()
         {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("app::CommandTable", "S&ave As..."),
          QT_TRANSLATE_NOOP("app::CommandTable", "Save the active document with a new name\nSave as"), nullptr,
          nullptr, false},
-        {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("app::CommandTable", "Print Preview"),
+        {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("app::CommandTable", "Print Pre&view"),
          QT_TRANSLATE_NOOP("app::CommandTable", "Show full page\nPrint preview"), nullptr, nullptr, false},
         {ID_CHECK_TEMPLATE, QT_TRANSLATE_NOOP("app::CommandTable", "Chec&k Template"),
          QT_TRANSLATE_NOOP("app::CommandTable",

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QAction>
+#include <QMenuBar>
 #include <QSaveFile>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -84,6 +85,16 @@ QByteArray LayoutReport::Describe() const
     }
     report[QStringLiteral("rows")] = rows;
     report[QStringLiteral("buttons")] = buttons;
+    report[QStringLiteral("note")] = pane->Sheet()->Note();
+
+    // Which bars and panes show: the preview puts them away.
+    report[QStringLiteral("shown")] = QJsonObject{
+        {QStringLiteral("menu"), m_frame.menuBar()->isVisible()},
+        {QStringLiteral("standard"), m_frame.StandardToolBar()->isVisible()},
+        {QStringLiteral("form_edit"), m_frame.FormEditToolBar()->isVisible()},
+        {QStringLiteral("toolbox"), m_frame.ToolboxDock()->isVisible()},
+        {QStringLiteral("properties"), m_frame.PropertiesDock()->isVisible()},
+    };
 
     // Toolbar buttons by command id, and what the status bar says.
     QJsonObject commands;
