@@ -61,6 +61,40 @@ NumberSlot* SlotFor(PageRecord& record, int kind)
     }
 }
 
+// One glyph set as the printer keeps it: each character of the set drawn by
+// RenderGlyph, with its position and the low byte of its code.
+PrinterGlyphSet GlyphSetOf(CDesignLabelUI& label, const QString& characters, const PrintableArea& area,
+                           int setIndex)
+{
+    PrinterGlyphSet set;
+    set.index = static_cast<uint8_t>(setIndex);
+    const std::vector<PackedImage>& glyphs = RenderGlyphSet(label, characters, area);
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        set.glyphs.push_back(PrinterGlyph{static_cast<uint8_t>(i), static_cast<uint8_t>(characters.at(i).unicode()),
+                                          glyphs[static_cast<std::size_t>(i)]});
+    }
+    return set;
+}
+
+// Set header, a glyph frame, record and bitmap per character, set end.
+void AppendGlyphSet(BufferList& list, const PrinterGlyphSet& set)
+{
+    const auto count = static_cast<uint8_t>(set.glyphs.size());
+    AppendHeader(list, DEV_CMD_GLYPH_SET, count, set.index);
+    for (const PrinterGlyph& glyph : set.glyphs) {
+        AppendHeader(list, DEV_CMD_GLYPH, kGlyphRecordSize, 0);
+        GlyphRecord record;
+        record.position = glyph.position;
+        record.code = glyph.code;
+        record.width = static_cast<uint16_t>(glyph.bitmap.width);
+        record.height = static_cast<uint16_t>(glyph.bitmap.height);
+        record.byteCount = static_cast<uint16_t>(glyph.bitmap.bits.size());
+        AppendRecord(list, record);
+        list.Append(std::span<const uint8_t>(glyph.bitmap.bits));
+    }
+    AppendHeader(list, DEV_CMD_GLYPH_SET_END, count, set.index);
+}
+
 } // namespace
 
 QString GlyphCharacters(int elementKind, int timeFormat)
@@ -98,65 +132,75 @@ bool EncodeGlyphSet(CControlUI& element, const QString& characters, const Printa
     if (label == nullptr) {
         return false;
     }
-    const auto count = static_cast<uint8_t>(characters.size());
-    const auto index = static_cast<uint8_t>(setIndex);
-    AppendHeader(list, DEV_CMD_GLYPH_SET, count, index);
-    const std::vector<PackedImage>& glyphs = RenderGlyphSet(*label, characters, area);
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const PackedImage& glyph = glyphs[static_cast<std::size_t>(i)];
-        AppendHeader(list, DEV_CMD_GLYPH, kGlyphRecordSize, 0);
-        GlyphRecord record;
-        record.position = static_cast<uint8_t>(i);
-        record.code = static_cast<uint8_t>(characters.at(i).unicode());
-        record.width = static_cast<uint16_t>(glyph.width);
-        record.height = static_cast<uint16_t>(glyph.height);
-        record.byteCount = static_cast<uint16_t>(glyph.bits.size());
-        AppendRecord(list, record);
-        list.Append(std::span<const uint8_t>(glyph.bits));
-    }
-    AppendHeader(list, DEV_CMD_GLYPH_SET_END, count, index);
+    AppendGlyphSet(list, GlyphSetOf(*label, characters, area, setIndex));
     return true;
 }
 
-BufferList EncodeTemplateUpload(CFormUI& form)
+PrinterTemplate UploadedTemplateOf(CFormUI& form)
 {
     const QImage page = RenderPageImage(form);
     const PrintableArea area = AreaOf(form);
-    BufferList list;
-    AppendHeader(list, DEV_CMD_PAGE, static_cast<uint8_t>(kPageRecordSize),
-                 static_cast<uint8_t>(form.GetDepartment()));
-    PageRecord record = PageRecordOf(form);
-    const std::size_t recordIndex = AppendRecord(list, record);
+    PrinterTemplate upload;
+    upload.department = static_cast<uint8_t>(form.GetDepartment());
+    upload.page = PageRecordOf(form);
 
-    int timeFields = 0;
     const UploadPlan plan = PlanUpload(form);
     for (const PlannedField& field : plan.fields) {
         if (field.fate != FieldFate::Sent) {
             continue;
         }
         const DeviceRect rect = ToDeviceRect(field.deviceRect);
-        CControlUI& child = *form.GetItemAt(field.childIndex);
-        if (NumberSlot* slot = SlotFor(record, field.kind)) {
-            const auto* label = static_cast<CDesignLabelUI*>(child.GetInterface(QStringLiteral("DesignLabel")));
+        auto* label = static_cast<CDesignLabelUI*>(
+            form.GetItemAt(field.childIndex)->GetInterface(QStringLiteral("DesignLabel")));
+        if (label == nullptr) {
+            continue; // planned as not drawing text; never sent
+        }
+        if (NumberSlot* slot = SlotFor(upload.page, field.kind)) {
             // A second field of the same kind replaces the first in its slot.
             *slot = NumberSlot{rect, static_cast<uint8_t>(field.glyphSet), 1,
                                static_cast<uint8_t>(label->GetNumLength())};
         } else {
-            AppendHeader(list, DEV_CMD_TIME_FIELD, static_cast<uint8_t>(timeFields), 0);
-            AppendRecord(list, TimeFieldRecord{rect, static_cast<uint8_t>(field.glyphSet),
-                                               static_cast<uint8_t>(field.timeFormat)});
-            ++timeFields;
+            upload.timeFields.push_back(TimeFieldRecord{rect, static_cast<uint8_t>(field.glyphSet),
+                                                        static_cast<uint8_t>(field.timeFormat)});
         }
-        EncodeGlyphSet(child, field.characters, area, field.glyphSet, list);
+        upload.glyphSets.push_back(GlyphSetOf(*label, field.characters, area, field.glyphSet));
     }
-    record.timeFieldCount = static_cast<uint8_t>(plan.timeFieldCount);
-    record.glyphSetCount = static_cast<uint8_t>(plan.glyphSetCount);
-    const auto bytes = Serialise(record);
-    std::memcpy(list[recordIndex].data(), bytes.data(), bytes.size());
+    upload.page.timeFieldCount = static_cast<uint8_t>(plan.timeFieldCount);
+    upload.page.glyphSetCount = static_cast<uint8_t>(plan.glyphSetCount);
+    upload.pageImage = PackImageBits(page);
+    return upload;
+}
 
-    AppendImageFrames(list, DEV_CMD_PAGE_IMAGE, PackImageBits(page));
+BufferList EncodeTemplateUpload(const PrinterTemplate& upload)
+{
+    BufferList list;
+    AppendHeader(list, DEV_CMD_PAGE, static_cast<uint8_t>(kPageRecordSize), upload.department);
+    AppendRecord(list, upload.page);
+    // Fields in child order: each set follows the frame of the time field
+    // that names it.
+    std::size_t nextTimeField = 0;
+    for (const PrinterGlyphSet& set : upload.glyphSets) {
+        if (nextTimeField < upload.timeFields.size() &&
+            upload.timeFields[nextTimeField].glyphSetIndex == set.index) {
+            AppendHeader(list, DEV_CMD_TIME_FIELD, static_cast<uint8_t>(nextTimeField), 0);
+            AppendRecord(list, upload.timeFields[nextTimeField]);
+            ++nextTimeField;
+        }
+        AppendGlyphSet(list, set);
+    }
+    // A time field whose set is not sent still has its frame.
+    for (; nextTimeField < upload.timeFields.size(); ++nextTimeField) {
+        AppendHeader(list, DEV_CMD_TIME_FIELD, static_cast<uint8_t>(nextTimeField), 0);
+        AppendRecord(list, upload.timeFields[nextTimeField]);
+    }
+    AppendImageFrames(list, DEV_CMD_PAGE_IMAGE, upload.pageImage);
     AppendHeader(list, DEV_CMD_END, 0, 0);
     return list;
+}
+
+BufferList EncodeTemplateUpload(CFormUI& form)
+{
+    return EncodeTemplateUpload(UploadedTemplateOf(form));
 }
 
 BufferList EncodePrintPage(CFormUI& form)

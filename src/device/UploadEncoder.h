@@ -2,6 +2,7 @@
 
 #include "device/BufferList.h"
 #include "device/GlyphRaster.h"
+#include "device/PrinterTemplate.h"
 
 #include <QString>
 
@@ -23,9 +24,18 @@ QString GlyphCharacters(int elementKind, int timeFormat = 0);
 bool EncodeGlyphSet(MarkupUI::CControlUI& element, const QString& characters, const PrintableArea& area,
                     int setIndex, BufferList& list);
 
-// The whole template-upload transaction of a form as the printer takes it:
-// page header and record, each dynamic field in child order with its glyph
-// set, the static page image, the end frame. The form must be sized.
+// What an upload of the form leaves in the printer: the page record, the
+// time fields, the glyph sets and the static page image, as the printer's
+// decoder reads them from the stream. The preview prints its tickets from
+// this, the encoder writes it out. The form must be sized.
+PrinterTemplate UploadedTemplateOf(MarkupUI::CFormUI& form);
+
+// The template-upload transaction of that: page header and record, each
+// dynamic field in child order (a time field's frame, then its glyph set),
+// the static page image, the end frame.
+BufferList EncodeTemplateUpload(const PrinterTemplate& upload);
+
+// Both at once.
 BufferList EncodeTemplateUpload(MarkupUI::CFormUI& form);
 
 // The print-image transaction: the static page, printed at once.
