@@ -900,10 +900,6 @@ Upload the template anyway?</source>
         <translation>把 PNG 图片写到 &lt;file&gt;（"-": 标准输出）。</translation>
     </message>
     <message>
-        <source>What to draw: design (the page as the designer shows it, the default), static (only what is printed from the page image), preview (the black-and-white print preview) or device (the printer's 1-bit page image).</source>
-        <translation>绘制内容: design（设计器显示的页面，默认）、static（仅页面图像中打印的部分）、preview（黑白打印预览）或 device（打印机的 1 位页面图像）。</translation>
-    </message>
-    <message>
         <source>The template to draw.</source>
         <translation>要绘制的模板。</translation>
     </message>
@@ -1074,6 +1070,46 @@ Upload the template anyway?</source>
     <message>
         <source>Data sent to the printer.</source>
         <translation>写入数据成功!</translation>
+    </message>
+    <message>
+        <source>What to draw: design (the page as the designer shows it, the default), static (only what is printed from the page image), preview (the black-and-white print preview), device (the printer's 1-bit page image) or ticket (a ticket as the printer prints it, in its dots, the fields filled in).</source>
+        <translation>要绘制的内容：design（设计器中显示的页面，默认）、static（仅页面图像中打印的部分）、preview（黑白打印预览）、device（打印机的 1 位页面图像）或 ticket（打印机按其点阵打印出的票据，字段已填写）。</translation>
+    </message>
+    <message>
+        <source>the ticket values go with --mode ticket only</source>
+        <translation>票据数值只能与 --mode ticket 一起使用</translation>
+    </message>
+    <message>
+        <source>ticket mode: the ticket number (default 1).</source>
+        <translation>票据模式：取号号码（默认 1）。</translation>
+    </message>
+    <message>
+        <source>ticket mode: the waiting count (default 0).</source>
+        <translation>票据模式：等待人数（默认 0）。</translation>
+    </message>
+    <message>
+        <source>ticket mode: the number being served (default 0).</source>
+        <translation>票据模式：正在服务的号码（默认 0）。</translation>
+    </message>
+    <message>
+        <source>ticket mode: the date and time, "YYYY-MM-DD HH:MM:SS" (default 2024-03-01 08:30:00).</source>
+        <translation>票据模式：日期和时间，“YYYY-MM-DD HH:MM:SS”（默认 2024-03-01 08:30:00）。</translation>
+    </message>
+    <message>
+        <source>ticket mode: every field at its widest value instead, the widest digit of its glyph set in every position, as the template check measures it.</source>
+        <translation>票据模式：改为让每个字段显示其最宽的值，即每个位置都用其字形集中最宽的数字，与模板检查的度量相同。</translation>
+    </message>
+    <message>
+        <source>--%1 needs a decimal number from 0 to %2, not "%3"</source>
+        <translation>--%1 需要 0 到 %2 之间的十进制数，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>--time needs "YYYY-MM-DD HH:MM:SS", not "%1"</source>
+        <translation>--time 需要“YYYY-MM-DD HH:MM:SS”格式，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--worst-case fills every field itself; give it without values</source>
+        <translation>--worst-case 会自行填写每个字段；请不要同时给出数值</translation>
     </message>
 </context>
 <context>

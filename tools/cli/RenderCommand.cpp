@@ -3,9 +3,12 @@
 #include "CommandLine.h"
 #include "OutputFile.h"
 #include "TemplateLoading.h"
+#include "TicketOptions.h"
 
 #include "controls/PaintManagerUI.h"
+#include "device/MonoPicture.h"
 #include "device/PageRaster.h"
+#include "device/UploadEncoder.h"
 #include "document/DesignerDoc.h"
 #include "platform/DrawingContext.h"
 #include "platform/Luminance.h"
@@ -13,7 +16,6 @@
 #include <QBuffer>
 #include <QImage>
 
-#include <cstring>
 
 namespace cli {
 
@@ -29,22 +31,8 @@ enum class RenderMode
     Static,  // only what is printed from the page image
     Preview, // the black-and-white print preview
     Device,  // the page image exactly as the printer receives it
+    Ticket,  // a ticket as the printer prints it, its fields filled in
 };
-
-// The printer's 1-bit page as a picture: a set bit is ink (black).
-QImage ToMonoImage(const device::PackedImage& packed)
-{
-    QImage image(packed.width, packed.height, QImage::Format_Mono);
-    if (image.isNull()) {
-        return image;
-    }
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    const int rowBytes = (packed.width + 7) / 8;
-    for (int y = 0; y < packed.height; ++y) {
-        std::memcpy(image.scanLine(y), packed.bits.data() + std::size_t(y) * rowBytes, std::size_t(rowBytes));
-    }
-    return image;
-}
 
 QImage RenderPage(MarkupUI::CFormUI& form, platform::Size size, RenderMode mode)
 {
@@ -100,11 +88,14 @@ int RunRender(const CliCommand& command, const QStringList& arguments)
     const QCommandLineOption modeOption(
         QStringLiteral("mode"),
         CliText::tr("What to draw: design (the page as the designer shows it, the default), static (only "
-                    "what is printed from the page image), preview (the black-and-white print preview) or "
-                    "device (the printer's 1-bit page image)."),
+                    "what is printed from the page image), preview (the black-and-white print preview), "
+                    "device (the printer's 1-bit page image) or ticket (a ticket as the printer prints it, "
+                    "in its dots, the fields filled in)."),
         QStringLiteral("mode"), QStringLiteral("design"));
+    const TicketOptions ticketOptions;
     line.AddOption(output);
     line.AddOption(modeOption);
+    ticketOptions.AddTo(line);
     line.AddOperand(QStringLiteral("TEMPLATE.vt"), CliText::tr("The template to draw."));
     if (const auto done = line.Parse(arguments, 1, 1)) {
         return *done;
@@ -117,8 +108,17 @@ int RunRender(const CliCommand& command, const QStringList& arguments)
         mode = RenderMode::Preview;
     } else if (modeName == u"device") {
         mode = RenderMode::Device;
+    } else if (modeName == u"ticket") {
+        mode = RenderMode::Ticket;
     } else if (modeName != u"design") {
         return line.UsageError(CliText::tr("unknown render mode %1").arg(modeName));
+    }
+    device::TicketValues values;
+    if (mode != RenderMode::Ticket && ticketOptions.AnySet(line)) {
+        return line.UsageError(CliText::tr("the ticket values go with --mode ticket only"));
+    }
+    if (const auto wrong = ticketOptions.Read(line, values)) {
+        return line.UsageError(*wrong);
     }
     const QString out = line.Value(output);
     if (out.isEmpty()) {
@@ -129,8 +129,18 @@ int RunRender(const CliCommand& command, const QStringList& arguments)
     if (const int opened = OpenTemplate(path, doc); opened != kExitOk) {
         return opened;
     }
+    if (mode == RenderMode::Ticket) {
+        // What the emulated printer prints from the same upload, by the same code.
+        const QImage ticket =
+            device::ToMonoPicture(device::ComposeTicket(device::UploadedTemplateOf(*doc.GetForm()), values));
+        if (ticket.isNull()) {
+            PrintError(CliText::tr("ticket-cli: %1 has no printable area").arg(path));
+            return kExitCannotRender;
+        }
+        return WritePng(ticket, out);
+    }
     if (mode == RenderMode::Device) {
-        const QImage mono = ToMonoImage(device::PackImageBits(device::RenderPageImage(*doc.GetForm())));
+        const QImage mono = device::ToMonoPicture(device::PackImageBits(device::RenderPageImage(*doc.GetForm())));
         if (mono.isNull()) {
             PrintError(CliText::tr("ticket-cli: %1 has no printable area").arg(path));
             return kExitCannotRender;

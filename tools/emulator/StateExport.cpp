@@ -2,6 +2,7 @@
 
 #include "emulator/StateReport.h"
 
+#include "device/MonoPicture.h"
 #include "device/PrintedTicket.h"
 
 #include <QJsonArray>
@@ -99,20 +100,7 @@ QJsonObject TemplateJson(const UploadedTemplate& t)
 
 QImage ToImage(const PackedImage& bitmap)
 {
-    QImage image(std::max(bitmap.width, 0), std::max(bitmap.height, 0), QImage::Format_Mono);
-    if (image.isNull()) {
-        return image; // too large to hold; the caller reports the failed write
-    }
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    image.fill(0);
-    for (int y = 0; y < bitmap.height; ++y) {
-        for (int x = 0; x < bitmap.width; ++x) {
-            if (bitmap.Dot(x, y)) {
-                image.setPixel(x, y, 1);
-            }
-        }
-    }
-    return image;
+    return ToMonoPicture(bitmap);
 }
 
 QImage GlyphSetImage(const GlyphSet& set)
